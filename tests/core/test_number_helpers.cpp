@@ -1,0 +1,124 @@
+#include "core/NumberHelpers.h"
+#include "core/Random.h"
+
+#include <QtTest>
+
+class TestNumberHelpers : public QObject {
+    Q_OBJECT
+private slots:
+    void signs()
+    {
+        QCOMPARE(ShowMinus("-5"), QString(EnDash) + "5");
+        QCOMPARE(ShowMinus("5-3"), QString("5-3")); // only the first character carries a sign
+        QCOMPARE(PlainMinus(QString(EnDash) + "5"), QString("-5"));
+        QCOMPARE(WithSign("5"), QString("+5"));
+        QCOMPARE(WithSign("-5"), QString(EnDash) + "5");
+        QCOMPARE(WithSign("+5"), QString("+5"));
+        QCOMPARE(WithSign(QString(EnDash) + "5"), QString(EnDash) + "5");
+        QCOMPARE(WithSign("0"), QString("+0"));
+    }
+
+    void bracketIfNonZero()
+    {
+        const QString minus3 = "#" + QString(EnDash) + "3#";
+        QCOMPARE(BracketIfNonZero(minus3), "(" + minus3 + ")");
+        QCOMPARE(BracketIfNonZero("0"), QString("0"));
+        QCOMPARE(BracketIfNonZero("+4"), QString("(+4)"));
+        QCOMPARE(BracketIfNonZero("x"), QString("x")); // not a number: left alone
+    }
+
+    void zeros_data()
+    {
+        QTest::addColumn<QString>("in");
+        QTest::addColumn<QString>("lead");
+        QTest::addColumn<QString>("trail");
+        QTest::newRow("007,5") << "007,5" << "7,5" << "007,5";
+        QTest::newRow("00,5") << "00,5" << "0,5" << "00,5";
+        QTest::newRow("000") << "000" << "0" << "000";
+        QTest::newRow("0,50") << "0,50" << "0,50" << "0,5";
+        QTest::newRow("2,50") << "2,50" << "2,50" << "2,5";
+        QTest::newRow("3,00") << "3,00" << "3,00" << "3";
+        QTest::newRow("10") << "10" << "10" << "10";
+        QTest::newRow("empty") << "" << "" << "";
+    }
+    void zeros()
+    {
+        QFETCH(QString, in);
+        QTEST(TrimLeadingZeros(in), "lead");
+        QTEST(TrimTrailingZeros(in), "trail");
+    }
+
+    void checkSignedEntry()
+    {
+        const QString d = QString(EnDash);
+        QCOMPARE(CheckSignedEntry("7").errorKind, 1);
+        QVERIFY(!CheckSignedEntry("7").accepted);
+        QVERIFY(CheckSignedEntry("+3/4").accepted);
+        QCOMPARE(CheckSignedEntry(d + "1/2/3").errorKind, 2);
+        QVERIFY(CheckSignedEntry("0").accepted);
+        QVERIFY(!CheckSignedEntry("").accepted);
+        QVERIFY(!CheckSignedEntry("-7").accepted); // the hyphen is not the shown minus
+    }
+
+    void gcdSigns()
+    {
+        QCOMPARE(Gcd(12, 18), 6);
+        QCOMPARE(Gcd(4, -6), -2);
+        QCOMPARE(Gcd(6, -4), 2);
+        QCOMPARE(Gcd(0, 5), 5);
+        QCOMPARE(Gcd(-12, 18), 6);
+        QCOMPARE(Gcd(7, 0), 7); // undefined in the arithmetic, but never a crash
+    }
+
+    void fractions()
+    {
+        QCOMPARE(ReduceFraction(12, 18), (Fraction{2, 3}));
+        QCOMPARE(ReduceFraction(-12, 18), (Fraction{-2, 3}));
+        QCOMPARE(ReduceFraction(4, -6), (Fraction{-2, 3}));
+        QCOMPARE(ReduceFraction(6, -4), (Fraction{3, -2}));
+        QCOMPARE(ReduceFraction(0, 5), (Fraction{0, 1}));
+        QCOMPARE(AddFractions({1, 2}, {1, 3}), (Fraction{5, 6}));
+        QCOMPARE(SubFractions({1, 2}, {1, 3}), (Fraction{1, 6}));
+        QCOMPARE(MulFractions({2, 3}, {3, 4}), (Fraction{1, 2}));
+        QCOMPARE(DivFractions({1, 2}, {3, 4}), (Fraction{2, 3}));
+        QCOMPARE(Add3Fractions({1, 2}, {1, 3}, {1, 6}), (Fraction{1, 1}));
+        QCOMPARE(SubSubFractions({1, 1}, {1, 2}, {1, 3}), (Fraction{1, 6}));
+        QCOMPARE(SubAddFractions({1, 2}, {1, 3}, {1, 6}), (Fraction{1, 3}));
+        QCOMPARE(Mul3Fractions({1, 2}, {2, 3}, {3, 4}), (Fraction{1, 4}));
+        // Products beyond 32 bits are reduced before they are narrowed.
+        QCOMPARE(MulFractions({65536, 3}, {65536, 65536}), (Fraction{65536, 3}));
+    }
+
+    void polar()
+    {
+        const PolarPoint p = PolarToXY(1, 90);
+        QVERIFY(qAbs(p.x) < 1e-6);
+        QCOMPARE(p.y, 1.0f);
+    }
+
+    void longTextsAreCut()
+    {
+        const QString long50(50, u'1');
+        QCOMPARE(WithSign(long50).size(), ShortLen40);
+        QCOMPARE(BracketIfNonZero("#" + QString(45, u'1')).size(), ShortLen40);
+    }
+
+    void randomIsReproducible()
+    {
+        RandSeed(42);
+        QList<int> a;
+        for (int i = 0; i < 20; ++i)
+            a << Random(100);
+        RandSeed(42);
+        for (int i = 0; i < 20; ++i)
+            QCOMPARE(Random(100), a[i]);
+        for (int i = 0; i < 1000; ++i) {
+            const int r = Random(7);
+            QVERIFY(r >= 0 && r < 7);
+        }
+        QCOMPARE(Random(0), 0);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestNumberHelpers)
+#include "test_number_helpers.moc"
