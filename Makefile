@@ -4,7 +4,7 @@
 BUILD    ?= build
 JOBS     ?= $(shell nproc)
 PREFIX   ?= /usr/local
-PACKAGES := cmake g++ make qt6-base-dev libjpeg62-turbo-dev libbenchmark-dev \
+PACKAGES := cmake g++ make qt6-base-dev libjpeg62-turbo-dev libbenchmark-dev libx11-dev \
             fonts-liberation2 fontconfig xvfb xauth
 
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
