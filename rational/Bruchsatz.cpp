@@ -1,0 +1,445 @@
+#include "rational/Bruchsatz.h"
+
+#include "core/Canvas.h"
+
+#include <algorithm>
+
+namespace {
+
+// Signs and operators stand 0.05 above the bars, which centres them on the
+// bar for the screens' fonts.
+constexpr float SignLift = 0.05f;
+constexpr float GroupGap = 0.3f; // before a group's closing bracket
+
+int BracketPen(int size)
+{
+    return size > 11 ? 3 : 2;
+}
+
+float BracketHalfHeight(Canvas& c, const QString& reference, int size, float share)
+{
+    c.SetFontSize(size);
+    return share * float(c.TextExtent(reference).height()) / float(KSys().scaleY);
+}
+
+// Pixel width of the wider of numerator and denominator: the bar's length.
+int BarPixels(Canvas& c, const QString& numerator, const QString& denominator, int size)
+{
+    return std::max(TermTextWidth(c, numerator, size), TermTextWidth(c, denominator, size));
+}
+
+float BoxAdvance(int barPixels, char align)
+{
+    const TKSys& k = KSys();
+    const float w = k.PixelsToWorld(barPixels);
+    return k.PixelsToWorld(3) + (align == 'M' ? w / 2 : w);
+}
+
+} // namespace
+
+float SquareBracketWidth(int size)
+{
+    return KSys().PixelsToWorld(size > 11 ? 5 : 3) + 0.3f;
+}
+
+float PaintSquareBracket(Canvas& canvas, const QString& reference, float x, float y, int size,
+                         const QColor& colour, int kind)
+{
+    const TKSys& k = KSys();
+    const float b = k.PixelsToWorld(size > 11 ? 5 : 3);
+    const float e = BracketHalfHeight(canvas, reference, size, 0.85f);
+    if (kind == 1 || kind == 2) {
+        const float stroke = kind == 1 ? x : x + b;
+        const int pen = BracketPen(size);
+        k.WorldLine(canvas, pen, colour, stroke, y - e, stroke, y + e, 1);
+        k.WorldLine(canvas, pen, colour, x, y + e, x + b, y + e, 1);
+        k.WorldLine(canvas, pen, colour, x, y - e, x + b, y - e, 1);
+    }
+    return SquareBracketWidth(size);
+}
+
+float RoundBracketWidth(int size)
+{
+    return KSys().PixelsToWorld(size > 11 ? 8 : 5);
+}
+
+float PaintRoundBracket(Canvas& canvas, const QString& reference, float x, float y, int size,
+                        const QColor& colour, int kind)
+{
+    const TKSys& k = KSys();
+    const float r = RoundBracketWidth(size);
+    const float e = BracketHalfHeight(canvas, reference, size, 0.6f);
+    const int pen = BracketPen(size);
+    if (kind == 1) {
+        k.WorldLine(canvas, pen, colour, x, y - e, x, y + e, 1);
+        k.WorldArc(canvas, pen, colour, x + r, y + e, r, 120, 180);
+        k.WorldArc(canvas, pen, colour, x + r, y - e, r, 180, 250);
+    } else if (kind == 2) {
+        k.WorldLine(canvas, pen, colour, x + r, y - e, x + r, y + e, 1);
+        k.WorldArc(canvas, pen, colour, x, y + e, r, 0, 70);
+        k.WorldArc(canvas, pen, colour, x, y - e, r, 290, 360);
+    }
+    return r;
+}
+
+float FractionBoxWidth(Canvas& canvas, const QString& numerator, const QString& denominator,
+                       int size, char align)
+{
+    return BoxAdvance(BarPixels(canvas, numerator, denominator, size), align);
+}
+
+float PaintFractionBox(Canvas& canvas, const QString& numerator, const QString& denominator,
+                       float x, float y, int size, const QColor& colour, char align)
+{
+    const TKSys& k = KSys();
+    const int bar = BarPixels(canvas, numerator, denominator, size);
+    const float w = k.PixelsToWorld(bar);
+    const float left = align == 'M' ? x - w / 2 : x;
+    const float middle = align == 'M' ? x : x + w / 2;
+    PaintTermTextColored(canvas, numerator, size, middle, y, colour, 'M', 'U');
+    // The bar is laid in pixels from its left end, so it is exactly as long as
+    // the wider text wherever the term stands.
+    canvas.SetPenStyle(Canvas::PenStyle::Solid);
+    canvas.SetBrushStyle(Canvas::BrushStyle::Clear);
+    canvas.SetPenWidth(3);
+    canvas.SetPenColor(colour);
+    const QPoint p = k.WorldToPixel(left, y);
+    canvas.MoveTo(p.x(), p.y());
+    canvas.LineTo(p.x() + bar, p.y());
+    PaintTermTextColored(canvas, denominator, size, middle, y, colour, 'M', 'O');
+    return BoxAdvance(bar, align);
+}
+
+float BracketedOperandWidth(Canvas& canvas, const QString& sign, const QString& numerator,
+                            const QString& denominator, int size, char align)
+{
+    const float fb = FractionBoxWidth(canvas, numerator, denominator, size, align);
+    if (sign.isEmpty())
+        return fb + SignGap;
+    const float rb = RoundBracketWidth(size);
+    const float sw = TermTextAdvance(canvas, sign, size, align);
+    return 2 * rb + sw + fb + SignGap;
+}
+
+float PaintBracketedOperand(Canvas& canvas, const QString& sign, const QString& numerator,
+                            const QString& denominator, float x, float y, int size,
+                            const QColor& colour, char align)
+{
+    if (sign.isEmpty()) {
+        // Nothing to enclose: the fraction alone, placed like an unsigned lead.
+        const float fb = PaintFractionBox(canvas, numerator, denominator, x + LeadGap, y, size,
+                                          colour, align);
+        return fb + SignGap;
+    }
+    const QColor black(0, 0, 0);
+    const float rb = PaintRoundBracket(canvas, numerator, x, y, size, black, 1);
+    const float sw = PaintTermText(canvas, sign, size, x + rb, y + SignLift, align, 'M');
+    const float fb = PaintFractionBox(canvas, numerator, denominator, x + rb + sw + SignGap, y,
+                                      size, colour, align);
+    PaintRoundBracket(canvas, numerator, x + rb + sw + fb + SignGap, y, size, black, 2);
+    return 2 * rb + sw + fb + SignGap;
+}
+
+float LeadOperandWidth(Canvas& canvas, const QString& sign, const QString& numerator,
+                       const QString& denominator, int size, char align)
+{
+    // The painter lays the operand out from the left whatever the alignment,
+    // and so is it measured.
+    Q_UNUSED(align);
+    const float sw = TermTextAdvance(canvas, sign, size, 'L');
+    const float fb = FractionBoxWidth(canvas, numerator, denominator, size, 'L');
+    return sw + fb + LeadGap;
+}
+
+float PaintLeadOperand(Canvas& canvas, const QString& sign, const QString& numerator,
+                       const QString& denominator, float x, float y, int size,
+                       const QColor& colour, char align)
+{
+    Q_UNUSED(align);
+    const float sw = PaintTermTextColored(canvas, sign, size, x, y + SignLift, colour, 'L', 'M');
+    const float fb = PaintFractionBox(canvas, numerator, denominator, x + sw + LeadGap, y, size,
+                                      colour, 'L');
+    return sw + fb + LeadGap;
+}
+
+float PaintPlainOperand(Canvas& canvas, const QString& numerator, const QString& denominator,
+                        float x, float y, int size, const QColor& colour, char align)
+{
+    return PaintLeadOperand(canvas, QString(), numerator, denominator, x, y, size, colour, align);
+}
+
+float BracketedOperandWidth(Canvas& canvas, const TOperand& operand, int size, char align)
+{
+    return BracketedOperandWidth(canvas, operand.Vorzeichen, operand.Zaehler, operand.Nenner, size,
+                                 align);
+}
+
+float LeadOperandWidth(Canvas& canvas, const TOperand& operand, int size, char align)
+{
+    return LeadOperandWidth(canvas, operand.Vorzeichen, operand.Zaehler, operand.Nenner, size,
+                            align);
+}
+
+QString OperatorText(QChar op)
+{
+    QString text(QLatin1Char(' '));
+    if (!op.isNull())
+        text += op;
+    return text + QLatin1Char(' ');
+}
+
+namespace {
+
+// Lays out one term from left to right, painting or only measuring: both
+// walk the same elements with the same numbers, so a shape's measured width
+// is exactly the advance of its painted form.
+class Setzer {
+public:
+    Setzer(Canvas& c, bool paint, float x, float y, int size, const QColor& colour)
+        : c_(c), paint_(paint), x_(x), y_(y), size_(size), colour_(colour)
+    {
+    }
+
+    float Advance() const { return run_; }
+    void Gap(float g) { run_ += g; }
+
+    void Bracketed(const TOperand& o, char align)
+    {
+        run_ += paint_ ? PaintBracketedOperand(c_, o.Vorzeichen, o.Zaehler, o.Nenner, X(), y_,
+                                               size_, colour_, align)
+                       : BracketedOperandWidth(c_, o, size_, align);
+    }
+
+    void Lead(const QString& sign, const TOperand& o)
+    {
+        run_ += paint_ ? PaintLeadOperand(c_, sign, o.Zaehler, o.Nenner, X(), y_, size_, colour_, 'L')
+                       : LeadOperandWidth(c_, sign, o.Zaehler, o.Nenner, size_, 'L');
+    }
+
+    // A lead operand that takes the room its bracketed form would take, less
+    // the gap behind the sign.
+    void LeadInBracketRoom(const TOperand& o, char align)
+    {
+        if (paint_)
+            PaintLeadOperand(c_, o.Vorzeichen, o.Zaehler, o.Nenner, X(), y_, size_, colour_, align);
+        run_ += BracketedOperandWidth(c_, o, size_, align) - SignGap;
+    }
+
+    // The fraction alone at the running x.
+    void Box(const TOperand& o)
+    {
+        run_ += paint_ ? PaintFractionBox(c_, o.Zaehler, o.Nenner, X(), y_, size_, colour_, 'L')
+                       : FractionBoxWidth(c_, o.Zaehler, o.Nenner, size_, 'L');
+    }
+
+    // A plain fraction for "+", the bracketed operand otherwise.
+    void Signed(const TOperand& o, char align)
+    {
+        if (o.Vorzeichen == QLatin1String("+"))
+            Lead(QString(), o);
+        else
+            Bracketed(o, align);
+    }
+
+    void Text(const QString& text, char align, float lift)
+    {
+        run_ += paint_ ? PaintTermText(c_, text, size_, X(), y_ + lift, align, 'M')
+                       : TermTextAdvance(c_, text, size_, align);
+    }
+
+    void Operator(QChar op, char align, float lift = SignLift) { Text(OperatorText(op), align, lift); }
+
+    void Closing(char closing, char align, float lift = SignLift)
+    {
+        if (closing == 'J')
+            Text(ClosingText, align, lift);
+    }
+
+    void Bracket(bool square, int kind, const QString& reference)
+    {
+        if (square)
+            run_ += paint_ ? PaintSquareBracket(c_, reference, X(), y_, size_, colour_, kind)
+                           : SquareBracketWidth(size_);
+        else
+            run_ += paint_ ? PaintRoundBracket(c_, reference, X(), y_, size_, colour_, kind)
+                           : RoundBracketWidth(size_);
+    }
+
+private:
+    float X() const { return x_ + run_; }
+
+    Canvas& c_;
+    bool paint_;
+    float x_;
+    float y_;
+    int size_;
+    QColor colour_;
+    float run_ = 0;
+};
+
+// The sign a lead operand shows in the simplified shapes: none for "+".
+QString Shown(const QString& sign)
+{
+    return sign == QLatin1String("+") ? QString() : sign;
+}
+
+void LayOut(int shape, Setzer& s, const TOperanden& o, const TOperatoren& z, char closing,
+            char align)
+{
+    constexpr bool square = true;
+    constexpr bool round = false;
+    switch (shape) {
+    case 1: // B op B =
+        s.Bracketed(o[0], align);
+        s.Operator(z[0], align);
+        s.Bracketed(o[1], 'L');
+        break;
+    case 2: // B op B op B =
+    case 6: // B op B op B op B =
+        s.Bracketed(o[0], align);
+        for (int i = 1; i < (shape == 2 ? 3 : 4); ++i) {
+            s.Operator(z[i - 1], align);
+            s.Bracketed(o[i], 'L');
+        }
+        break;
+    case 3: // B op [B op B] =
+        s.Bracketed(o[0], align);
+        s.Operator(z[0], align);
+        s.Bracket(square, 1, o[1].Zaehler);
+        s.Bracketed(o[1], 'L');
+        s.Operator(z[1], align);
+        s.Bracketed(o[2], 'L');
+        s.Gap(GroupGap);
+        s.Bracket(square, 2, o[1].Zaehler);
+        break;
+    case 4: // [B op B] op B =
+    case 5: // [B op B] op [B op B] =
+        s.Bracket(square, 1, o[0].Zaehler);
+        s.Bracketed(o[0], align);
+        s.Operator(z[0], align);
+        s.Bracketed(o[1], 'L');
+        s.Gap(GroupGap);
+        s.Bracket(square, 2, o[0].Zaehler);
+        s.Operator(z[1], align);
+        if (shape == 4) {
+            s.Bracketed(o[2], 'L');
+            break;
+        }
+        s.Bracket(square, 1, o[2].Zaehler);
+        s.Bracketed(o[2], 'L');
+        s.Operator(z[2], align);
+        s.Bracketed(o[3], 'L');
+        s.Gap(GroupGap);
+        s.Bracket(square, 2, o[2].Zaehler);
+        break;
+    case 7: // L op P =
+    case 8: // L op P op P =
+        s.Lead(o[0].Vorzeichen, o[0]);
+        for (int i = 1; i < (shape == 7 ? 2 : 3); ++i) {
+            s.Operator(z[i - 1], align);
+            s.Box(o[i]);
+        }
+        break;
+    case 9: // L op (L op P) =, the first operator where a bracketed first operand would end
+        s.LeadInBracketRoom(o[0], align);
+        s.Operator(z[0], align, 0);
+        s.Bracket(round, 1, o[1].Zaehler);
+        s.Lead(o[1].Vorzeichen, o[1]);
+        s.Operator(z[1], align);
+        s.Box(o[2]);
+        s.Gap(GroupGap);
+        s.Bracket(round, 2, o[1].Zaehler);
+        break;
+    case 10: // S op S =
+    case 11: // S op S op S =
+        s.Signed(o[0], align);
+        for (int i = 1; i < (shape == 10 ? 2 : 3); ++i) {
+            s.Operator(z[i - 1], align);
+            s.Signed(o[i], 'L');
+        }
+        break;
+    case 12: // L op [S op S] =
+        s.Lead(Shown(o[0].Vorzeichen), o[0]);
+        s.Operator(z[0], align);
+        s.Bracket(square, 1, o[1].Zaehler);
+        s.Signed(o[1], 'L');
+        s.Operator(z[1], align);
+        s.Signed(o[2], 'L');
+        s.Gap(GroupGap);
+        s.Bracket(square, 2, o[1].Zaehler);
+        break;
+    case 13: // (L op P) op S =, the second operand without its sign
+        s.Bracket(round, 1, o[0].Zaehler);
+        s.Lead(Shown(o[0].Vorzeichen), o[0]);
+        s.Operator(z[0], align);
+        s.Lead(QString(), o[1]);
+        s.Bracket(round, 2, o[0].Zaehler);
+        s.Operator(z[1], align);
+        s.Signed(o[2], 'L');
+        break;
+    case 14: { // L op G(L op S)G =, square unless the last operand is "+"
+        const bool g = o[2].Vorzeichen != QLatin1String("+");
+        s.Lead(Shown(o[0].Vorzeichen), o[0]);
+        s.Operator(z[0], align);
+        s.Bracket(g, 1, o[1].Zaehler);
+        s.Lead(Shown(o[1].Vorzeichen), o[1]);
+        s.Operator(z[1], align);
+        s.Signed(o[2], 'L');
+        s.Bracket(g, 2, o[1].Zaehler);
+        if (!g)
+            s.Gap(GroupGap);
+        if (closing == 'J')
+            s.Gap(0.1f);
+        s.Closing(closing, align, 0);
+        return;
+    }
+    case 15: // L op S op S op S =
+        s.Lead(Shown(o[0].Vorzeichen), o[0]);
+        for (int i = 1; i < 4; ++i) {
+            s.Operator(z[i - 1], align);
+            s.Signed(o[i], 'L');
+        }
+        if (closing == 'J')
+            s.Gap(0.1f);
+        break;
+    case 16: // [L op S] op [L op S] =
+        s.Bracket(square, 1, o[0].Zaehler);
+        s.Lead(Shown(o[0].Vorzeichen), o[0]);
+        s.Operator(z[0], align);
+        s.Signed(o[1], 'L');
+        s.Gap(GroupGap);
+        s.Bracket(square, 2, o[0].Zaehler);
+        s.Operator(z[1], align);
+        s.Bracket(square, 1, o[2].Zaehler);
+        s.Lead(Shown(o[2].Vorzeichen), o[2]);
+        s.Operator(z[2], align);
+        s.Signed(o[3], 'L');
+        s.Gap(0.2f);
+        s.Bracket(square, 2, o[2].Zaehler);
+        if (closing == 'J')
+            s.Gap(0.2f);
+        break;
+    default:
+        return;
+    }
+    s.Closing(closing, align);
+}
+
+} // namespace
+
+float PaintTermShape(int shape, Canvas& canvas, const TOperanden& operands,
+                     const TOperatoren& operators, char closing, char align, float x, float y,
+                     int size, const QColor& colour)
+{
+    Setzer s(canvas, true, x, y, size, colour);
+    LayOut(shape, s, operands, operators, closing, align);
+    return s.Advance();
+}
+
+float TermShapeWidth(int shape, Canvas& canvas, const TOperanden& operands,
+                     const TOperatoren& operators, char closing, char align, int size)
+{
+    Setzer s(canvas, false, 0, 0, size, Qt::black);
+    LayOut(shape, s, operands, operators, closing, align);
+    return s.Advance();
+}
