@@ -1,0 +1,693 @@
+#include "assets/Motive.h"
+
+#include <QFont>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRadialGradient>
+
+#include <cmath>
+
+namespace {
+
+// A small fixed-seed generator, so the painted pictures come out the same on
+// every run of the tool (the program's own generator is left alone).
+class Streuung {
+public:
+    explicit Streuung(quint32 start) : zustand_(start) {}
+    qreal Zahl(qreal von, qreal bis)
+    {
+        zustand_ = zustand_ * 1664525u + 1013904223u;
+        return von + (bis - von) * ((zustand_ >> 8) / qreal(1 << 24));
+    }
+
+private:
+    quint32 zustand_;
+};
+
+QFont Schrift(int pixel, bool fett = true, bool kursiv = false)
+{
+    QFont f(QStringLiteral("Liberation Sans"));
+    f.setPixelSize(pixel);
+    f.setBold(fett);
+    f.setItalic(kursiv);
+    return f;
+}
+
+QImage Leinwand(int breite, int hoehe, const QColor& grund)
+{
+    QImage bild(breite, hoehe, QImage::Format_RGB32);
+    bild.fill(grund);
+    return bild;
+}
+
+void Rahmen(QPainter& p, int breite, int hoehe, const QColor& farbe)
+{
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(farbe, 2));
+    p.drawRect(QRectF(1, 1, breite - 2, hoehe - 2));
+    p.setPen(QPen(farbe.darker(170), 1));
+    p.drawRect(QRectF(0.5, 0.5, breite - 1, hoehe - 1));
+}
+
+// ---------------------------------------------------------------- title
+
+constexpr qreal Nulllinie = 236.5;
+constexpr qreal Einheit = 27;
+
+qreal HoeheVon(qreal wert)
+{
+    return Nulllinie - Einheit * wert;
+}
+
+void Wolke(QPainter& p, qreal x, qreal y, qreal s)
+{
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 255, 255, 225));
+    p.drawEllipse(QPointF(x, y), 9 * s, 6 * s);
+    p.drawEllipse(QPointF(x + 9 * s, y - 3 * s), 8 * s, 7 * s);
+    p.drawEllipse(QPointF(x + 18 * s, y), 9 * s, 6 * s);
+    p.drawRoundedRect(QRectF(x, y - 2 * s, 18 * s, 8 * s), 3 * s, 3 * s);
+}
+
+void Ballon(QPainter& p, qreal x, qreal y)
+{
+    // Envelope with stripes, ropes and a basket hanging below (x, y is the
+    // centre of the envelope).
+    QPainterPath huelle;
+    huelle.moveTo(x, y + 22);
+    huelle.cubicTo(x - 24, y + 4, x - 18, y - 20, x, y - 20);
+    huelle.cubicTo(x + 18, y - 20, x + 24, y + 4, x, y + 22);
+    QLinearGradient lg(x - 18, 0, x + 18, 0);
+    lg.setColorAt(0, QColor(200, 30, 40));
+    lg.setColorAt(0.5, QColor(255, 90, 80));
+    lg.setColorAt(1, QColor(170, 20, 30));
+    p.setPen(QPen(QColor(120, 10, 20), 1));
+    p.setBrush(lg);
+    p.drawPath(huelle);
+    p.save();
+    p.setClipPath(huelle);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 220, 90));
+    p.drawEllipse(QPointF(x, y), 5, 24);
+    p.restore();
+    p.setPen(QPen(QColor(90, 60, 30), 0.8));
+    p.drawLine(QPointF(x - 6, y + 16), QPointF(x - 4, y + 28));
+    p.drawLine(QPointF(x + 6, y + 16), QPointF(x + 4, y + 28));
+    p.setPen(QPen(QColor(90, 55, 20), 1));
+    p.setBrush(QColor(170, 110, 50));
+    p.drawRect(QRectF(x - 5, y + 28, 10, 7));
+}
+
+void Segelboot(QPainter& p, qreal x, qreal y)
+{
+    // Hull sitting on the water line y, mast and two sails above.
+    QPainterPath rumpf;
+    rumpf.moveTo(x - 20, y - 6);
+    rumpf.lineTo(x + 22, y - 6);
+    rumpf.lineTo(x + 14, y + 3);
+    rumpf.lineTo(x - 14, y + 3);
+    rumpf.closeSubpath();
+    p.setPen(QPen(QColor(60, 30, 10), 1));
+    QLinearGradient holz(0, y - 6, 0, y + 3);
+    holz.setColorAt(0, QColor(190, 110, 50));
+    holz.setColorAt(1, QColor(110, 55, 20));
+    p.setBrush(holz);
+    p.drawPath(rumpf);
+    p.setPen(QPen(QColor(70, 40, 20), 1.6));
+    p.drawLine(QPointF(x, y - 6), QPointF(x, y - 44));
+    QPainterPath gross;
+    gross.moveTo(x + 2, y - 43);
+    gross.quadTo(x + 18, y - 24, x + 18, y - 9);
+    gross.lineTo(x + 2, y - 9);
+    gross.closeSubpath();
+    QPainterPath fock;
+    fock.moveTo(x - 2, y - 38);
+    fock.quadTo(x - 12, y - 20, x - 16, y - 9);
+    fock.lineTo(x - 2, y - 9);
+    fock.closeSubpath();
+    p.setPen(QPen(QColor(150, 150, 160), 0.8));
+    p.setBrush(QColor(250, 250, 245));
+    p.drawPath(gross);
+    p.drawPath(fock);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(230, 40, 40));
+    QPainterPath wimpel;
+    wimpel.moveTo(x, y - 44);
+    wimpel.lineTo(x + 8, y - 41);
+    wimpel.lineTo(x, y - 38);
+    p.drawPath(wimpel);
+}
+
+void Fisch(QPainter& p, qreal x, qreal y, qreal s, const QColor& farbe, bool nachLinks)
+{
+    p.save();
+    p.translate(x, y);
+    p.scale(nachLinks ? -s : s, s);
+    QPainterPath koerper;
+    koerper.moveTo(-12, 0);
+    koerper.cubicTo(-6, -9, 8, -9, 12, 0);
+    koerper.cubicTo(8, 9, -6, 9, -12, 0);
+    QPainterPath schwanz;
+    schwanz.moveTo(-10, 0);
+    schwanz.lineTo(-19, -7);
+    schwanz.lineTo(-17, 0);
+    schwanz.lineTo(-19, 7);
+    schwanz.closeSubpath();
+    QLinearGradient lg(0, -8, 0, 8);
+    lg.setColorAt(0, farbe.lighter(130));
+    lg.setColorAt(1, farbe.darker(130));
+    p.setPen(QPen(farbe.darker(200), 0.8));
+    p.setBrush(lg);
+    p.drawPath(schwanz);
+    p.drawPath(koerper);
+    p.setPen(QPen(farbe.darker(170), 0.8));
+    p.drawLine(QPointF(-3, -5), QPointF(-3, 5));
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::white);
+    p.drawEllipse(QPointF(6.5, -1.5), 2.4, 2.4);
+    p.setBrush(Qt::black);
+    p.drawEllipse(QPointF(7, -1.5), 1.2, 1.2);
+    p.restore();
+}
+
+void Blasen(QPainter& p, qreal x, qreal y)
+{
+    p.setBrush(QColor(255, 255, 255, 40));
+    p.setPen(QPen(QColor(220, 240, 255, 200), 0.8));
+    p.drawEllipse(QPointF(x, y), 2, 2);
+    p.drawEllipse(QPointF(x + 3, y - 8), 2.6, 2.6);
+    p.drawEllipse(QPointF(x + 1, y - 17), 3.2, 3.2);
+}
+
+void Seegras(QPainter& p, qreal x, qreal boden, qreal hoehe, const QColor& farbe)
+{
+    QPainterPath halm;
+    halm.moveTo(x, boden);
+    halm.cubicTo(x - 6, boden - hoehe * 0.35, x + 6, boden - hoehe * 0.65, x - 1, boden - hoehe);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(farbe, 3, Qt::SolidLine, Qt::RoundCap));
+    p.drawPath(halm);
+}
+
+void Titelszene(QPainter& p)
+{
+    const int b = TitelBreite;
+    const int h = TitelHoehe;
+
+    // Sky.
+    QLinearGradient himmel(0, 0, 0, Nulllinie);
+    himmel.setColorAt(0, QColor(70, 160, 235));
+    himmel.setColorAt(0.7, QColor(160, 215, 250));
+    himmel.setColorAt(1, QColor(255, 236, 190));
+    p.fillRect(QRectF(0, 0, b, Nulllinie), himmel);
+
+    // Sun with a glow.
+    QRadialGradient schein(QPointF(118, 44), 40);
+    schein.setColorAt(0, QColor(255, 250, 200, 255));
+    schein.setColorAt(0.35, QColor(255, 230, 120, 200));
+    schein.setColorAt(1, QColor(255, 230, 120, 0));
+    p.setPen(Qt::NoPen);
+    p.setBrush(schein);
+    p.drawEllipse(QPointF(118, 44), 40, 40);
+    p.setBrush(QColor(255, 215, 60));
+    p.setPen(QPen(QColor(245, 170, 20), 1.5));
+    p.drawEllipse(QPointF(118, 44), 14, 14);
+
+    Wolke(p, 60, 86, 1.0);
+    Wolke(p, 104, 150, 0.8);
+    Ballon(p, 88, 128);
+    // Two birds.
+    p.setPen(QPen(QColor(40, 50, 70), 1.3, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    for (const QPointF& v : {QPointF(70, 40), QPointF(84, 52)}) {
+        QPainterPath vogel;
+        vogel.moveTo(v.x() - 6, v.y() - 2);
+        vogel.quadTo(v.x() - 3, v.y() - 4, v.x(), v.y());
+        vogel.quadTo(v.x() + 3, v.y() - 4, v.x() + 6, v.y() - 2);
+        p.drawPath(vogel);
+    }
+
+    // Sea.
+    QLinearGradient meer(0, Nulllinie, 0, h);
+    meer.setColorAt(0, QColor(40, 150, 210));
+    meer.setColorAt(0.5, QColor(18, 90, 160));
+    meer.setColorAt(1, QColor(6, 35, 85));
+    p.fillRect(QRectF(0, Nulllinie, b, h - Nulllinie), meer);
+
+    // Light shafts in the water.
+    p.setPen(Qt::NoPen);
+    for (int i = 0; i < 3; ++i) {
+        QPainterPath strahl;
+        const qreal x0 = 70 + 26 * i;
+        strahl.moveTo(x0, Nulllinie);
+        strahl.lineTo(x0 + 10, Nulllinie);
+        strahl.lineTo(x0 - 14, Nulllinie + 160);
+        strahl.lineTo(x0 - 26, Nulllinie + 160);
+        strahl.closeSubpath();
+        QLinearGradient lg(0, Nulllinie, 0, Nulllinie + 160);
+        lg.setColorAt(0, QColor(255, 255, 255, 45));
+        lg.setColorAt(1, QColor(255, 255, 255, 0));
+        p.setBrush(lg);
+        p.drawPath(strahl);
+    }
+
+    // Sea bed.
+    QPainterPath boden;
+    boden.moveTo(0, h);
+    boden.lineTo(0, 450);
+    boden.cubicTo(40, 440, 80, 458, b, 444);
+    boden.lineTo(b, h);
+    boden.closeSubpath();
+    QLinearGradient sand(0, 440, 0, h);
+    sand.setColorAt(0, QColor(214, 190, 130));
+    sand.setColorAt(1, QColor(150, 120, 70));
+    Seegras(p, 66, 452, 46, QColor(40, 140, 70));
+    Seegras(p, 72, 451, 32, QColor(60, 170, 80));
+    Seegras(p, 128, 446, 40, QColor(40, 140, 70));
+    Seegras(p, 134, 446, 26, QColor(70, 180, 90));
+    p.setPen(Qt::NoPen);
+    p.setBrush(sand);
+    p.drawPath(boden);
+    // A shell on the sand.
+    p.setPen(QPen(QColor(170, 90, 80), 0.8));
+    p.setBrush(QColor(250, 190, 170));
+    p.drawPie(QRectF(98, 449, 14, 12), 0, 180 * 16);
+
+    Fisch(p, 100, HoeheVon(-2.6), 1.0, QColor(255, 140, 30), false);
+    Fisch(p, 84, HoeheVon(-5.2), 0.8, QColor(250, 215, 60), true);
+    Fisch(p, 118, HoeheVon(-6.3), 0.7, QColor(235, 90, 120), false);
+    Blasen(p, 116, HoeheVon(-1.6));
+    Blasen(p, 70, HoeheVon(-4.2));
+
+    // Water line with small waves, and the boat on it.
+    Segelboot(p, 102, Nulllinie + 1);
+    QPainterPath welle;
+    welle.moveTo(0, Nulllinie);
+    for (qreal x = 0; x < b; x += 12)
+        welle.quadTo(x + 3, Nulllinie - 2.5, x + 6, Nulllinie), welle.quadTo(x + 9, Nulllinie + 2.5, x + 12, Nulllinie);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(255, 255, 255, 220), 1.6));
+    p.drawPath(welle);
+}
+
+void Titelskala(QPainter& p)
+{
+    const int h = TitelHoehe;
+    // A translucent ruler along the left edge.
+    p.setPen(QPen(QColor(255, 255, 255, 160), 1));
+    p.setBrush(QColor(255, 255, 255, 175));
+    p.drawRoundedRect(QRectF(5, 4, 44, h - 8), 6, 6);
+
+    const qreal achse = 42.5;
+    p.setPen(QPen(QColor(20, 20, 30), 2));
+    p.drawLine(QPointF(achse, HoeheVon(-8.4)), QPointF(achse, 10));
+    // Arrow head at the top: the numbers grow upwards.
+    QPainterPath spitze;
+    spitze.moveTo(achse, 5);
+    spitze.lineTo(achse - 5, 14);
+    spitze.lineTo(achse + 5, 14);
+    spitze.closeSubpath();
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(20, 20, 30));
+    p.drawPath(spitze);
+
+    p.setFont(Schrift(13));
+    for (int k = -8; k <= 8; ++k) {
+        const qreal y = HoeheVon(k);
+        p.setPen(QPen(QColor(20, 20, 30), k == 0 ? 2.5 : 1.5));
+        p.drawLine(QPointF(achse - (k == 0 ? 12 : 8), y), QPointF(achse, y));
+        if (k > -8) {
+            p.setPen(QPen(QColor(20, 20, 30), 1));
+            p.drawLine(QPointF(achse - 4, y + Einheit / 2), QPointF(achse, y + Einheit / 2));
+        }
+        QString text;
+        QColor farbe;
+        if (k > 0) {
+            text = QStringLiteral("+%1").arg(k);
+            farbe = QColor(180, 30, 20);
+        } else if (k < 0) {
+            text = QStringLiteral("\u2013%1").arg(-k);
+            farbe = QColor(15, 55, 150);
+        } else {
+            text = QStringLiteral("0");
+            farbe = QColor(20, 20, 30);
+        }
+        p.setPen(farbe);
+        p.drawText(QRectF(6, y - 9, 27, 18), Qt::AlignRight | Qt::AlignVCenter, text);
+    }
+}
+
+// ---------------------------------------------------------------- history
+
+void Tontafel(QPainter& p)
+{
+    QLinearGradient grund(0, 0, 0, InfoHoehe);
+    grund.setColorAt(0, QColor(246, 234, 205));
+    grund.setColorAt(1, QColor(214, 190, 145));
+    p.fillRect(QRectF(0, 0, InfoBreite, InfoHoehe), grund);
+
+    // The tablet, slightly rotated, with a chipped corner.
+    p.save();
+    p.translate(50, 61);
+    p.rotate(-4);
+    QPainterPath tafel;
+    tafel.moveTo(-36, -46);
+    tafel.quadTo(-38, -50, -32, -50);
+    tafel.lineTo(24, -50);
+    tafel.lineTo(30, -44);
+    tafel.lineTo(34, -46);
+    tafel.quadTo(39, -46, 38, -40);
+    tafel.lineTo(37, 44);
+    tafel.quadTo(37, 50, 31, 50);
+    tafel.lineTo(-32, 51);
+    tafel.quadTo(-38, 51, -38, 45);
+    tafel.closeSubpath();
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(80, 50, 20, 70));
+    p.drawPath(tafel.translated(3, 3));
+    QRadialGradient ton(QPointF(-10, -15), 75);
+    ton.setColorAt(0, QColor(226, 184, 128));
+    ton.setColorAt(0.7, QColor(196, 146, 88));
+    ton.setColorAt(1, QColor(150, 102, 55));
+    p.setPen(QPen(QColor(120, 78, 40), 1));
+    p.setBrush(ton);
+    p.drawPath(tafel);
+
+    // Rows of wedges pressed into the clay.
+    Streuung zufall(7);
+    for (int zeile = 0; zeile < 8; ++zeile) {
+        const qreal y = -40 + zeile * 11.5;
+        p.setPen(QPen(QColor(150, 100, 55, 120), 0.7));
+        p.drawLine(QPointF(-33, y + 6.5), QPointF(34, y + 6.5));
+        qreal x = -31 + zufall.Zahl(0, 4);
+        while (x < 28) {
+            const int art = int(zufall.Zahl(0, 3));
+            const int anzahl = 1 + int(zufall.Zahl(0, 3));
+            for (int i = 0; i < anzahl && x < 30; ++i) {
+                QPainterPath keil;
+                if (art == 0) { // upright wedge
+                    keil.moveTo(x - 2.2, y - 2);
+                    keil.lineTo(x + 2.2, y - 2);
+                    keil.lineTo(x, y + 1.5);
+                    keil.closeSubpath();
+                    keil.moveTo(x, y + 1);
+                    keil.lineTo(x, y + 5);
+                } else { // corner wedge pointing left
+                    keil.moveTo(x - 2, y + 1.5);
+                    keil.lineTo(x + 2.5, y - 1);
+                    keil.lineTo(x + 2.5, y + 4);
+                    keil.closeSubpath();
+                }
+                p.setPen(Qt::NoPen);
+                p.setBrush(QColor(255, 225, 180, 120));
+                p.drawPath(keil.translated(0.6, 0.6));
+                p.setBrush(QColor(95, 58, 25));
+                p.setPen(QPen(QColor(95, 58, 25), 0.8));
+                p.drawPath(keil);
+                x += art == 0 ? 4.2 : 5;
+            }
+            x += 4 + zufall.Zahl(0, 3);
+        }
+    }
+    // A crack.
+    p.setPen(QPen(QColor(110, 70, 35), 0.9));
+    QPainterPath riss;
+    riss.moveTo(38, 10);
+    riss.lineTo(30, 14);
+    riss.lineTo(26, 22);
+    riss.lineTo(18, 25);
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(riss);
+    p.restore();
+    Rahmen(p, InfoBreite, InfoHoehe, QColor(160, 120, 70));
+}
+
+void Stab(QPainter& p, QPointF von, QPointF bis, const QColor& farbe)
+{
+    p.setPen(QPen(farbe.darker(180), 5.2, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(von, bis);
+    p.setPen(QPen(farbe, 3.6, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(von, bis);
+    p.setPen(QPen(farbe.lighter(170), 1, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(von + QPointF(-0.8, -0.8), bis + QPointF(-0.8, -0.8));
+}
+
+void Rechenstaebe(QPainter& p)
+{
+    // A dark wooden counting board with a grid of cells.
+    QLinearGradient holz(0, 0, InfoBreite, InfoHoehe);
+    holz.setColorAt(0, QColor(120, 78, 42));
+    holz.setColorAt(1, QColor(80, 48, 24));
+    p.fillRect(QRectF(0, 0, InfoBreite, InfoHoehe), holz);
+    Streuung zufall(3);
+    for (int i = 0; i < 14; ++i) {
+        const qreal y = zufall.Zahl(0, InfoHoehe);
+        p.setPen(QPen(QColor(60, 35, 15, 90), 0.8));
+        QPainterPath maser;
+        maser.moveTo(0, y);
+        maser.cubicTo(30, y + zufall.Zahl(-4, 4), 70, y + zufall.Zahl(-4, 4), InfoBreite, y + zufall.Zahl(-3, 3));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(maser);
+    }
+    const QRectF brett(10, 10, 80, 76);
+    p.setPen(QPen(QColor(110, 80, 40), 1.5));
+    p.setBrush(QColor(238, 222, 186));
+    p.drawRect(brett);
+    p.setPen(QPen(QColor(170, 140, 95), 1));
+    p.drawLine(QPointF(50, 10), QPointF(50, 86));
+    p.drawLine(QPointF(10, 48), QPointF(90, 48));
+
+    // Red rods stand for positive, black rods for negative amounts.
+    const QColor rot(205, 35, 30);
+    const QColor schwarz(35, 30, 30);
+    auto stabziffer = [&](qreal x, qreal y, int ziffer, const QColor& farbe) {
+        int stehend = ziffer;
+        if (ziffer > 5) {
+            Stab(p, QPointF(x + 8, y + 8), QPointF(x + 32, y + 8), farbe);
+            stehend = ziffer - 5;
+        }
+        const qreal oben = ziffer > 5 ? y + 15 : y + 7;
+        const qreal links = x + 20 - (stehend - 1) * 3.5;
+        for (int i = 0; i < stehend; ++i)
+            Stab(p, QPointF(links + i * 7, oben), QPointF(links + i * 7, y + 32), farbe);
+    };
+    stabziffer(10, 10, 3, rot);
+    stabziffer(50, 10, 7, rot);
+    stabziffer(10, 48, 2, schwarz);
+    stabziffer(50, 48, 6, schwarz);
+
+    // Loose rods lying below the board.
+    Stab(p, QPointF(14, 98), QPointF(52, 92), rot);
+    Stab(p, QPointF(20, 106), QPointF(60, 104), schwarz);
+    Stab(p, QPointF(58, 96), QPointF(90, 110), rot);
+    Stab(p, QPointF(66, 94), QPointF(92, 98), schwarz);
+    Rahmen(p, InfoBreite, InfoHoehe, QColor(60, 35, 15));
+}
+
+void Schuldbuch(QPainter& p)
+{
+    QLinearGradient tisch(0, 0, 0, InfoHoehe);
+    tisch.setColorAt(0, QColor(92, 60, 34));
+    tisch.setColorAt(1, QColor(60, 38, 20));
+    p.fillRect(QRectF(0, 0, InfoBreite, InfoHoehe), tisch);
+
+    // Coins.
+    for (const QPointF& m : {QPointF(14, 104), QPointF(24, 109), QPointF(19, 98)}) {
+        QRadialGradient gold(m - QPointF(2, 2), 7);
+        gold.setColorAt(0, QColor(255, 236, 140));
+        gold.setColorAt(1, QColor(200, 150, 30));
+        p.setPen(QPen(QColor(140, 100, 20), 0.8));
+        p.setBrush(gold);
+        p.drawEllipse(m, 6, 6);
+    }
+
+    // The open book.
+    auto seite = [&](bool links) {
+        QPainterPath pfad;
+        if (links) {
+            pfad.moveTo(50, 20);
+            pfad.quadTo(30, 12, 6, 17);
+            pfad.lineTo(6, 88);
+            pfad.quadTo(30, 83, 50, 91);
+        } else {
+            pfad.moveTo(50, 20);
+            pfad.quadTo(70, 12, 94, 17);
+            pfad.lineTo(94, 88);
+            pfad.quadTo(70, 83, 50, 91);
+        }
+        pfad.closeSubpath();
+        return pfad;
+    };
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(40, 20, 10));
+    p.drawRoundedRect(QRectF(3, 15, 94, 80), 3, 3);
+    for (bool links : {true, false}) {
+        QLinearGradient papier(links ? 6 : 94, 0, 50, 0);
+        papier.setColorAt(0, QColor(250, 243, 222));
+        papier.setColorAt(0.8, QColor(240, 228, 198));
+        papier.setColorAt(1, QColor(200, 184, 150));
+        p.setPen(QPen(QColor(150, 130, 100), 0.8));
+        p.setBrush(papier);
+        p.drawPath(seite(links));
+    }
+
+    // Entries: a line of writing and an amount in the right-hand column;
+    // the debts are written in red with a minus sign before them.
+    Streuung zufall(11);
+    const QColor tinte(50, 40, 60);
+    const QColor rot(200, 30, 30);
+    p.setFont(Schrift(7, true));
+    for (int spalte = 0; spalte < 2; ++spalte) {
+        const qreal x0 = spalte == 0 ? 10 : 54;
+        for (int zeile = 0; zeile < 7; ++zeile) {
+            const qreal y = 29 + zeile * 8.5;
+            const bool schuld = (spalte == 1 && (zeile == 1 || zeile == 4)) || (spalte == 0 && zeile == 5);
+            p.setBrush(Qt::NoBrush);
+            p.setPen(QPen(schuld ? rot : tinte, 0.9, Qt::SolidLine, Qt::RoundCap));
+            QPainterPath schrift;
+            qreal x = x0;
+            schrift.moveTo(x, y);
+            const qreal ende = x0 + zufall.Zahl(16, 24);
+            while (x < ende) {
+                schrift.quadTo(x + 1, y - zufall.Zahl(1.5, 3.5), x + 2, y);
+                x += 2.2;
+            }
+            p.drawPath(schrift);
+            p.setPen(schuld ? rot : tinte);
+            const int betrag = 2 + int(zufall.Zahl(0, 60));
+            const QString text = schuld ? QStringLiteral("\u2013%1").arg(betrag) : QString::number(betrag);
+            p.drawText(QRectF(x0 + 24, y - 6, 15, 8), Qt::AlignRight | Qt::AlignVCenter, text);
+        }
+        // The sum line.
+        p.setPen(QPen(tinte, 0.8));
+        p.drawLine(QPointF(x0 + 24, 88 - 6), QPointF(x0 + 39, 88 - 6));
+    }
+
+    // A quill lying on the desk below the book.
+    p.save();
+    p.translate(44, 112);
+    p.rotate(-14);
+    QPainterPath feder;
+    feder.moveTo(0, 0);
+    feder.cubicTo(10, -6, 30, -7, 44, -2);
+    feder.cubicTo(30, 3, 12, 4, 0, 0);
+    QLinearGradient fg(0, -6, 0, 4);
+    fg.setColorAt(0, QColor(255, 255, 255));
+    fg.setColorAt(1, QColor(190, 190, 200));
+    p.setPen(QPen(QColor(120, 120, 130), 0.7));
+    p.setBrush(fg);
+    p.drawPath(feder);
+    p.setPen(QPen(QColor(90, 90, 100), 0.8));
+    p.drawLine(QPointF(-8, 0.6), QPointF(42, -1.5));
+    p.restore();
+    Rahmen(p, InfoBreite, InfoHoehe, QColor(40, 20, 10));
+}
+
+void Koordinatensystem(QPainter& p)
+{
+    p.fillRect(QRectF(0, 0, InfoBreite, InfoHoehe), QColor(255, 255, 250));
+    const qreal raster = 10;
+    const QPointF ursprung(50, 60);
+    p.setPen(QPen(QColor(170, 205, 235), 0.8));
+    for (qreal x = ursprung.x() - 4 * raster; x <= InfoBreite; x += raster)
+        p.drawLine(QPointF(x, 0), QPointF(x, InfoHoehe));
+    for (qreal y = ursprung.y() - 5 * raster; y <= InfoHoehe; y += raster)
+        p.drawLine(QPointF(0, y), QPointF(InfoBreite, y));
+
+    // Axes with arrow heads.
+    const QColor achse(25, 25, 35);
+    p.setPen(QPen(achse, 1.6));
+    p.drawLine(QPointF(5, ursprung.y()), QPointF(92, ursprung.y()));
+    p.drawLine(QPointF(ursprung.x(), 115), QPointF(ursprung.x(), 8));
+    p.setPen(Qt::NoPen);
+    p.setBrush(achse);
+    QPainterPath pfeile;
+    pfeile.moveTo(96, ursprung.y());
+    pfeile.lineTo(88, ursprung.y() - 4);
+    pfeile.lineTo(88, ursprung.y() + 4);
+    pfeile.closeSubpath();
+    pfeile.moveTo(ursprung.x(), 4);
+    pfeile.lineTo(ursprung.x() - 4, 12);
+    pfeile.lineTo(ursprung.x() + 4, 12);
+    pfeile.closeSubpath();
+    p.drawPath(pfeile);
+    p.setPen(QPen(achse, 1));
+    for (int k = -4; k <= 3; ++k) {
+        if (k == 0)
+            continue;
+        p.drawLine(QPointF(ursprung.x() + k * raster, ursprung.y() - 2), QPointF(ursprung.x() + k * raster, ursprung.y() + 2));
+    }
+    for (int k = -5; k <= 4; ++k) {
+        if (k == 0)
+            continue;
+        p.drawLine(QPointF(ursprung.x() - 2, ursprung.y() - k * raster), QPointF(ursprung.x() + 2, ursprung.y() - k * raster));
+    }
+    p.setFont(Schrift(11, true, true));
+    p.drawText(QPointF(88, ursprung.y() + 13), QStringLiteral("x"));
+    p.drawText(QPointF(ursprung.x() + 6, 13), QStringLiteral("y"));
+    p.setFont(Schrift(8, true));
+    p.drawText(QPointF(ursprung.x() - 7, ursprung.y() + 10), QStringLiteral("0"));
+    p.drawText(QPointF(ursprung.x() + raster - 2, ursprung.y() + 10), QStringLiteral("1"));
+
+    // One point in each quadrant, with dashed guides to the axes.
+    struct Punkt {
+        int x, y;
+        QColor farbe;
+    };
+    const Punkt punkte[] = {
+        {3, 3, QColor(220, 40, 40)},
+        {-3, 2, QColor(30, 140, 50)},
+        {-2, -3, QColor(40, 80, 220)},
+        {2, -4, QColor(240, 140, 0)},
+    };
+    for (const Punkt& pt : punkte) {
+        const QPointF q(ursprung.x() + pt.x * raster, ursprung.y() - pt.y * raster);
+        p.setPen(QPen(pt.farbe, 0.9, Qt::DashLine));
+        p.drawLine(q, QPointF(q.x(), ursprung.y()));
+        p.drawLine(q, QPointF(ursprung.x(), q.y()));
+        p.setPen(QPen(pt.farbe.darker(150), 1));
+        p.setBrush(pt.farbe);
+        p.drawEllipse(q, 3.4, 3.4);
+    }
+    Rahmen(p, InfoBreite, InfoHoehe, QColor(120, 140, 170));
+}
+
+} // namespace
+
+QImage MaleTitelbild()
+{
+    QImage bild = Leinwand(TitelBreite, TitelHoehe, Qt::white);
+    QPainter p(&bild);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    Titelszene(p);
+    Titelskala(p);
+    Rahmen(p, TitelBreite, TitelHoehe, QColor(230, 190, 90));
+    return bild;
+}
+
+QImage MaleInfoBild(int nr)
+{
+    if (nr < 1 || nr > 4)
+        return QImage();
+    QImage bild = Leinwand(InfoBreite, InfoHoehe, Qt::white);
+    QPainter p(&bild);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    switch (nr) {
+    case 1:
+        Tontafel(p);
+        break;
+    case 2:
+        Rechenstaebe(p);
+        break;
+    case 3:
+        Schuldbuch(p);
+        break;
+    default:
+        Koordinatensystem(p);
+        break;
+    }
+    return bild;
+}
