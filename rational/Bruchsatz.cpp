@@ -16,6 +16,30 @@ int BracketPen(int size)
     return size > 11 ? 3 : 2;
 }
 
+// An upright or level bracket stroke between two world points. Its ends are
+// square, half the pen beyond each point, so that the strokes of a square
+// bracket meet in closed corners and the arcs of a round one join its upright
+// without a gap.
+void BracketStroke(Canvas& c, int pen, const QColor& colour, float x1, float y1, float x2,
+                   float y2)
+{
+    const TKSys& k = KSys();
+    const QPoint a = k.WorldToPixel(x1, y1);
+    const QPoint b = k.WorldToPixel(x2, y2);
+    const int half = pen / 2;
+    c.SetPenStyle(Canvas::PenStyle::Solid);
+    c.SetBrushStyle(Canvas::BrushStyle::Clear);
+    c.SetPenWidth(pen);
+    c.SetPenColor(colour);
+    if (a.y() == b.y()) {
+        c.MoveTo(std::min(a.x(), b.x()) - half, a.y());
+        c.LineTo(std::max(a.x(), b.x()) + half + 1, a.y());
+    } else {
+        c.MoveTo(a.x(), std::min(a.y(), b.y()) - half);
+        c.LineTo(a.x(), std::max(a.y(), b.y()) + half + 1);
+    }
+}
+
 float BracketHalfHeight(Canvas& c, const QString& reference, int size, float share)
 {
     c.SetFontSize(size);
@@ -51,9 +75,9 @@ float PaintSquareBracket(Canvas& canvas, const QString& reference, float x, floa
     if (kind == 1 || kind == 2) {
         const float stroke = kind == 1 ? x : x + b;
         const int pen = BracketPen(size);
-        k.WorldLine(canvas, pen, colour, stroke, y - e, stroke, y + e, 1);
-        k.WorldLine(canvas, pen, colour, x, y + e, x + b, y + e, 1);
-        k.WorldLine(canvas, pen, colour, x, y - e, x + b, y - e, 1);
+        BracketStroke(canvas, pen, colour, stroke, y - e, stroke, y + e);
+        BracketStroke(canvas, pen, colour, x, y + e, x + b, y + e);
+        BracketStroke(canvas, pen, colour, x, y - e, x + b, y - e);
     }
     return SquareBracketWidth(size);
 }
@@ -71,11 +95,11 @@ float PaintRoundBracket(Canvas& canvas, const QString& reference, float x, float
     const float e = BracketHalfHeight(canvas, reference, size, 0.6f);
     const int pen = BracketPen(size);
     if (kind == 1) {
-        k.WorldLine(canvas, pen, colour, x, y - e, x, y + e, 1);
+        BracketStroke(canvas, pen, colour, x, y - e, x, y + e);
         k.WorldArc(canvas, pen, colour, x + r, y + e, r, 120, 180);
         k.WorldArc(canvas, pen, colour, x + r, y - e, r, 180, 250);
     } else if (kind == 2) {
-        k.WorldLine(canvas, pen, colour, x + r, y - e, x + r, y + e, 1);
+        BracketStroke(canvas, pen, colour, x + r, y - e, x + r, y + e);
         k.WorldArc(canvas, pen, colour, x, y + e, r, 0, 70);
         k.WorldArc(canvas, pen, colour, x, y - e, r, 290, 360);
     }
@@ -385,8 +409,9 @@ void LayOut(int shape, Setzer& s, const TOperanden& o, const TOperatoren& z, cha
         s.Lead(Shown(o[1].Vorzeichen), o[1]);
         s.Operator(z[1], align);
         s.Signed(o[2], 'L');
+        s.Gap(GroupGap);
         s.Bracket(g, 2, o[1].Zaehler);
-        if (!g)
+        if (!g) // a round bracket brings no space of its own
             s.Gap(GroupGap);
         if (closing == 'J')
             s.Gap(0.1f);

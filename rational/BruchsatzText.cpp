@@ -4,6 +4,7 @@
 #include "core/NumberHelpers.h"
 #include "rational/KSys.h"
 
+#include <QFontMetrics>
 #include <QHash>
 
 void InitTermPalette()
@@ -69,6 +70,18 @@ const QColor* MarkColour(QChar ch)
 
 enum class Pending { None, Raise, Lower, Symbol };
 
+// The en dash sits at the height of a text hyphen, below the middle of "+"
+// and "="; as a minus sign in a term it is raised by that difference so that
+// it stands on the fraction bars like the plus sign. Its width is unchanged.
+int MinusLift(const QFont& font)
+{
+    const QFontMetrics fm(font);
+    const QRect plus = fm.boundingRect(QChar(u'+'));
+    const QRect dash = fm.boundingRect(EnDash);
+    const int twice = (dash.top() + dash.bottom()) - (plus.top() + plus.bottom());
+    return twice > 0 ? twice / 2 : 0;
+}
+
 // One walk over a term text for painting and measuring alike, so that a
 // measured width is always the advance of the painted text. Returns the
 // advance in pixels.
@@ -98,7 +111,7 @@ int WalkTermText(Canvas& c, const QString& text, int px, int py, int size, bool 
             }
             const QString s(ch);
             if (paint)
-                c.TextOut(pen, py, s);
+                c.TextOut(pen, py - (ch == EnDash ? MinusLift(c.Font()) : 0), s);
             pen += c.TextWidth(s);
             continue;
         }
@@ -124,7 +137,7 @@ int WalkTermText(Canvas& c, const QString& text, int px, int py, int size, bool 
             break;
         }
         if (paint)
-            c.TextOut(pen + dx, py + dy, glyph);
+            c.TextOut(pen + dx, py + dy - (glyph == EnDash ? MinusLift(c.Font()) : 0), glyph);
         pen += c.TextWidth(glyph) + dx;
         c.SetFontName(arial);
         c.SetFontSize(size);
