@@ -38,7 +38,9 @@ void SetWorldWindow(int left, int right, int top, int bottom, float xmin, float 
     w.ymin = ymin;
     w.ymax = ymax;
     w.originX = RoundHalfEven(-double(xmin) * kx);
-    w.originY = RoundHalfEven(double(ymin) * ky) + bottom;
+    // Relative to top, as the conversion adds top again; the screens all use
+    // top = 0, where this is simply bottom.
+    w.originY = RoundHalfEven(double(ymin) * ky) + (bottom - top);
     w.scaleX = RoundHalfEven(kx);
     w.scaleY = std::abs(RoundHalfEven(ky));
 }

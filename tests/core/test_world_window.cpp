@@ -74,10 +74,14 @@ private slots:
         QCOMPARE(WorldToScreen(0.125f, 0).x(), 502);
         QCOMPARE(WorldToScreen(0.375f, 0).x(), 508);
 
-        // A window on a screen rectangle that does not start at 0.
+        // A window on a screen rectangle that does not start at the left...
         SetWorldWindow(100, 300, 0, 100, 0, 10, 0, 5);
         QCOMPARE(WorldToScreen(0, 0), QPoint(100, 100));
         QCOMPARE(WorldToScreen(10, 5), QPoint(300, 0));
+        // ... and one that does not start at the top either.
+        SetWorldWindow(0, 100, 50, 150, 0, 10, 0, 10);
+        QCOMPARE(WorldToScreen(0, 0), QPoint(0, 150));
+        QCOMPARE(WorldToScreen(10, 10), QPoint(100, 50));
     }
 
     void windowWithoutExtentKeepsThePrevious()
