@@ -227,17 +227,34 @@ public:
     float Advance() const { return run_; }
     void Gap(float g) { run_ += g; }
 
-    void Bracketed(const TOperand& o, char align)
-    {
-        run_ += paint_ ? PaintBracketedOperand(c_, o.Vorzeichen, o.Zaehler, o.Nenner, X(), y_,
-                                               size_, colour_, align)
-                       : BracketedOperandWidth(c_, o, size_, align);
-    }
+    // How an operand is shown: B bracketed (also "+"); S plain fraction for
+    // "+", bracketed otherwise; L sign and fraction, "+" hidden; LeadAsGiven
+    // the same with every sign shown; Box the fraction at the running x;
+    // Plain the fraction 0.3 further right, its sign never shown.
+    enum class Art { B, S, L, LeadAsGiven, Box, Plain };
 
-    void Lead(const QString& sign, const TOperand& o)
+    void Operand(Art art, const TOperand& o, char align)
     {
-        run_ += paint_ ? PaintLeadOperand(c_, sign, o.Zaehler, o.Nenner, X(), y_, size_, colour_, 'L')
-                       : LeadOperandWidth(c_, sign, o.Zaehler, o.Nenner, size_, 'L');
+        const bool plus = o.Vorzeichen == QLatin1String("+");
+        if (art == Art::S)
+            art = plus ? Art::Plain : Art::B;
+        switch (art) {
+        case Art::B:
+            run_ += paint_ ? PaintBracketedOperand(c_, o.Vorzeichen, o.Zaehler, o.Nenner, X(), y_,
+                                                   size_, colour_, align)
+                           : BracketedOperandWidth(c_, o, size_, align);
+            break;
+        case Art::Box:
+            run_ += paint_ ? PaintFractionBox(c_, o.Zaehler, o.Nenner, X(), y_, size_, colour_, 'L')
+                           : FractionBoxWidth(c_, o.Zaehler, o.Nenner, size_, 'L');
+            break;
+        default: {
+            const QString sign = art == Art::Plain || (art == Art::L && plus) ? QString() : o.Vorzeichen;
+            run_ += paint_ ? PaintLeadOperand(c_, sign, o.Zaehler, o.Nenner, X(), y_, size_, colour_, 'L')
+                           : LeadOperandWidth(c_, sign, o.Zaehler, o.Nenner, size_, 'L');
+            break;
+        }
+        }
     }
 
     // A lead operand that takes the room its bracketed form would take, less
@@ -249,20 +266,17 @@ public:
         run_ += BracketedOperandWidth(c_, o, size_, align) - SignGap;
     }
 
-    // The fraction alone at the running x.
-    void Box(const TOperand& o)
+    // Two operands and their operator in brackets; the first operand's
+    // numerator sets the brackets' height.
+    void Group(bool square, Art first, const TOperand& a, QChar op, Art second, const TOperand& b,
+               char firstAlign, char align, float gapBeforeClose)
     {
-        run_ += paint_ ? PaintFractionBox(c_, o.Zaehler, o.Nenner, X(), y_, size_, colour_, 'L')
-                       : FractionBoxWidth(c_, o.Zaehler, o.Nenner, size_, 'L');
-    }
-
-    // A plain fraction for "+", the bracketed operand otherwise.
-    void Signed(const TOperand& o, char align)
-    {
-        if (o.Vorzeichen == QLatin1String("+"))
-            Lead(QString(), o);
-        else
-            Bracketed(o, align);
+        Bracket(square, 1, a.Zaehler);
+        Operand(first, a, firstAlign);
+        Operator(op, align);
+        Operand(second, b, 'L');
+        Gap(gapBeforeClose);
+        Bracket(square, 2, a.Zaehler);
     }
 
     void Text(const QString& text, char align, float lift)
@@ -301,116 +315,72 @@ private:
     float run_ = 0;
 };
 
-// The sign a lead operand shows in the simplified shapes: none for "+".
-QString Shown(const QString& sign)
-{
-    return sign == QLatin1String("+") ? QString() : sign;
-}
-
 void LayOut(int shape, Setzer& s, const TOperanden& o, const TOperatoren& z, char closing,
             char align)
 {
+    using A = Setzer::Art;
     constexpr bool square = true;
     constexpr bool round = false;
     switch (shape) {
     case 1: // B op B =
-        s.Bracketed(o[0], align);
-        s.Operator(z[0], align);
-        s.Bracketed(o[1], 'L');
-        break;
     case 2: // B op B op B =
     case 6: // B op B op B op B =
-        s.Bracketed(o[0], align);
-        for (int i = 1; i < (shape == 2 ? 3 : 4); ++i) {
+        s.Operand(A::B, o[0], align);
+        for (int i = 1; i <= (shape == 1 ? 1 : shape == 2 ? 2 : 3); ++i) {
             s.Operator(z[i - 1], align);
-            s.Bracketed(o[i], 'L');
+            s.Operand(A::B, o[i], 'L');
         }
         break;
     case 3: // B op [B op B] =
-        s.Bracketed(o[0], align);
+        s.Operand(A::B, o[0], align);
         s.Operator(z[0], align);
-        s.Bracket(square, 1, o[1].Zaehler);
-        s.Bracketed(o[1], 'L');
-        s.Operator(z[1], align);
-        s.Bracketed(o[2], 'L');
-        s.Gap(GroupGap);
-        s.Bracket(square, 2, o[1].Zaehler);
+        s.Group(square, A::B, o[1], z[1], A::B, o[2], 'L', align, GroupGap);
         break;
     case 4: // [B op B] op B =
     case 5: // [B op B] op [B op B] =
-        s.Bracket(square, 1, o[0].Zaehler);
-        s.Bracketed(o[0], align);
-        s.Operator(z[0], align);
-        s.Bracketed(o[1], 'L');
-        s.Gap(GroupGap);
-        s.Bracket(square, 2, o[0].Zaehler);
+        s.Group(square, A::B, o[0], z[0], A::B, o[1], align, align, GroupGap);
         s.Operator(z[1], align);
-        if (shape == 4) {
-            s.Bracketed(o[2], 'L');
-            break;
-        }
-        s.Bracket(square, 1, o[2].Zaehler);
-        s.Bracketed(o[2], 'L');
-        s.Operator(z[2], align);
-        s.Bracketed(o[3], 'L');
-        s.Gap(GroupGap);
-        s.Bracket(square, 2, o[2].Zaehler);
+        if (shape == 4)
+            s.Operand(A::B, o[2], 'L');
+        else
+            s.Group(square, A::B, o[2], z[2], A::B, o[3], 'L', align, GroupGap);
         break;
     case 7: // L op P =
     case 8: // L op P op P =
-        s.Lead(o[0].Vorzeichen, o[0]);
-        for (int i = 1; i < (shape == 7 ? 2 : 3); ++i) {
+        s.Operand(A::LeadAsGiven, o[0], align);
+        for (int i = 1; i <= (shape == 7 ? 1 : 2); ++i) {
             s.Operator(z[i - 1], align);
-            s.Box(o[i]);
+            s.Operand(A::Box, o[i], 'L');
         }
         break;
     case 9: // L op (L op P) =, the first operator where a bracketed first operand would end
         s.LeadInBracketRoom(o[0], align);
         s.Operator(z[0], align, 0);
-        s.Bracket(round, 1, o[1].Zaehler);
-        s.Lead(o[1].Vorzeichen, o[1]);
-        s.Operator(z[1], align);
-        s.Box(o[2]);
-        s.Gap(GroupGap);
-        s.Bracket(round, 2, o[1].Zaehler);
+        s.Group(round, A::LeadAsGiven, o[1], z[1], A::Box, o[2], 'L', align, GroupGap);
         break;
     case 10: // S op S =
     case 11: // S op S op S =
-        s.Signed(o[0], align);
-        for (int i = 1; i < (shape == 10 ? 2 : 3); ++i) {
+        s.Operand(A::S, o[0], align);
+        for (int i = 1; i <= (shape == 10 ? 1 : 2); ++i) {
             s.Operator(z[i - 1], align);
-            s.Signed(o[i], 'L');
+            s.Operand(A::S, o[i], 'L');
         }
         break;
     case 12: // L op [S op S] =
-        s.Lead(Shown(o[0].Vorzeichen), o[0]);
+        s.Operand(A::L, o[0], align);
         s.Operator(z[0], align);
-        s.Bracket(square, 1, o[1].Zaehler);
-        s.Signed(o[1], 'L');
-        s.Operator(z[1], align);
-        s.Signed(o[2], 'L');
-        s.Gap(GroupGap);
-        s.Bracket(square, 2, o[1].Zaehler);
+        s.Group(square, A::S, o[1], z[1], A::S, o[2], 'L', align, GroupGap);
         break;
     case 13: // (L op P) op S =, the second operand without its sign
-        s.Bracket(round, 1, o[0].Zaehler);
-        s.Lead(Shown(o[0].Vorzeichen), o[0]);
-        s.Operator(z[0], align);
-        s.Lead(QString(), o[1]);
-        s.Bracket(round, 2, o[0].Zaehler);
+        s.Group(round, A::L, o[0], z[0], A::Plain, o[1], align, align, 0);
         s.Operator(z[1], align);
-        s.Signed(o[2], 'L');
+        s.Operand(A::S, o[2], 'L');
         break;
     case 14: { // L op G(L op S)G =, square unless the last operand is "+"
         const bool g = o[2].Vorzeichen != QLatin1String("+");
-        s.Lead(Shown(o[0].Vorzeichen), o[0]);
+        s.Operand(A::L, o[0], align);
         s.Operator(z[0], align);
-        s.Bracket(g, 1, o[1].Zaehler);
-        s.Lead(Shown(o[1].Vorzeichen), o[1]);
-        s.Operator(z[1], align);
-        s.Signed(o[2], 'L');
-        s.Gap(GroupGap);
-        s.Bracket(g, 2, o[1].Zaehler);
+        s.Group(g, A::L, o[1], z[1], A::S, o[2], 'L', align, GroupGap);
         if (!g) // a round bracket brings no space of its own
             s.Gap(GroupGap);
         if (closing == 'J')
@@ -419,28 +389,18 @@ void LayOut(int shape, Setzer& s, const TOperanden& o, const TOperatoren& z, cha
         return;
     }
     case 15: // L op S op S op S =
-        s.Lead(Shown(o[0].Vorzeichen), o[0]);
-        for (int i = 1; i < 4; ++i) {
+        s.Operand(A::L, o[0], align);
+        for (int i = 1; i <= 3; ++i) {
             s.Operator(z[i - 1], align);
-            s.Signed(o[i], 'L');
+            s.Operand(A::S, o[i], 'L');
         }
         if (closing == 'J')
             s.Gap(0.1f);
         break;
     case 16: // [L op S] op [L op S] =
-        s.Bracket(square, 1, o[0].Zaehler);
-        s.Lead(Shown(o[0].Vorzeichen), o[0]);
-        s.Operator(z[0], align);
-        s.Signed(o[1], 'L');
-        s.Gap(GroupGap);
-        s.Bracket(square, 2, o[0].Zaehler);
+        s.Group(square, A::L, o[0], z[0], A::S, o[1], align, align, GroupGap);
         s.Operator(z[1], align);
-        s.Bracket(square, 1, o[2].Zaehler);
-        s.Lead(Shown(o[2].Vorzeichen), o[2]);
-        s.Operator(z[2], align);
-        s.Signed(o[3], 'L');
-        s.Gap(0.2f);
-        s.Bracket(square, 2, o[2].Zaehler);
+        s.Group(square, A::L, o[2], z[2], A::S, o[3], 'L', align, 0.2f);
         if (closing == 'J')
             s.Gap(0.2f);
         break;
