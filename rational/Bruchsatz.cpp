@@ -266,6 +266,16 @@ public:
         run_ += BracketedOperandWidth(c_, o, size_, align) - SignGap;
     }
 
+    // The first count operands joined by their operators.
+    void Chain(Art first, Art rest, const TOperanden& o, const TOperatoren& z, int count, char align)
+    {
+        Operand(first, o[0], align);
+        for (int i = 1; i < count; ++i) {
+            Operator(z[size_t(i - 1)], align);
+            Operand(rest, o[size_t(i)], 'L');
+        }
+    }
+
     // Two operands and their operator in brackets; the first operand's
     // numerator sets the brackets' height.
     void Group(bool square, Art first, const TOperand& a, QChar op, Art second, const TOperand& b,
@@ -325,11 +335,7 @@ void LayOut(int shape, Setzer& s, const TOperanden& o, const TOperatoren& z, cha
     case 1: // B op B =
     case 2: // B op B op B =
     case 6: // B op B op B op B =
-        s.Operand(A::B, o[0], align);
-        for (int i = 1; i <= (shape == 1 ? 1 : shape == 2 ? 2 : 3); ++i) {
-            s.Operator(z[i - 1], align);
-            s.Operand(A::B, o[i], 'L');
-        }
+        s.Chain(A::B, A::B, o, z, shape == 1 ? 2 : shape == 2 ? 3 : 4, align);
         break;
     case 3: // B op [B op B] =
         s.Operand(A::B, o[0], align);
@@ -347,11 +353,7 @@ void LayOut(int shape, Setzer& s, const TOperanden& o, const TOperatoren& z, cha
         break;
     case 7: // L op P =
     case 8: // L op P op P =
-        s.Operand(A::LeadAsGiven, o[0], align);
-        for (int i = 1; i <= (shape == 7 ? 1 : 2); ++i) {
-            s.Operator(z[i - 1], align);
-            s.Operand(A::Box, o[i], 'L');
-        }
+        s.Chain(A::LeadAsGiven, A::Box, o, z, shape == 7 ? 2 : 3, align);
         break;
     case 9: // L op (L op P) =, the first operator where a bracketed first operand would end
         s.LeadInBracketRoom(o[0], align);
@@ -360,11 +362,7 @@ void LayOut(int shape, Setzer& s, const TOperanden& o, const TOperatoren& z, cha
         break;
     case 10: // S op S =
     case 11: // S op S op S =
-        s.Operand(A::S, o[0], align);
-        for (int i = 1; i <= (shape == 10 ? 1 : 2); ++i) {
-            s.Operator(z[i - 1], align);
-            s.Operand(A::S, o[i], 'L');
-        }
+        s.Chain(A::S, A::S, o, z, shape == 10 ? 2 : 3, align);
         break;
     case 12: // L op [S op S] =
         s.Operand(A::L, o[0], align);
@@ -389,11 +387,7 @@ void LayOut(int shape, Setzer& s, const TOperanden& o, const TOperatoren& z, cha
         return;
     }
     case 15: // L op S op S op S =
-        s.Operand(A::L, o[0], align);
-        for (int i = 1; i <= 3; ++i) {
-            s.Operator(z[i - 1], align);
-            s.Operand(A::S, o[i], 'L');
-        }
+        s.Chain(A::L, A::S, o, z, 4, align);
         if (closing == 'J')
             s.Gap(0.1f);
         break;
