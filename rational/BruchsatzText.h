@@ -45,6 +45,8 @@ float TermTextWorldWidth(Canvas& canvas, const QString& text, int size);
 
 // Paints with the top edge at py, starting at px, bold, black base colour. A
 // raised "4" stands one pixel further right (and advances one pixel more).
+// The canvas brush is used as it stands (a solid brush fills each text cell);
+// the world-anchored painters below clear it first.
 void DrawTermText(Canvas& canvas, const QString& text, int px, int size, int py);
 // The same with a given base colour and weight, without the raised-4 pixel.
 void DrawTermTextColored(Canvas& canvas, const QString& text, int px, bool bold, int size,

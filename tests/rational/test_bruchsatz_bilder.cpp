@@ -42,6 +42,33 @@ private slots:
             QVERIFY(img.save(dir + QStringLiteral("/form%1.png").arg(shape, 2, 10, QLatin1Char('0'))));
         }
     }
+
+    // One row of every shape on one picture, each followed by a result in blue
+    // as a screen shows it after a right answer.
+    void overviewToPng()
+    {
+        const int rowPixels = 64;
+        const int height = rowPixels * TermShapeCount;
+        const float half = float(height) / 18 / 2;
+        SetKSys(TKSys(-25, 25, -half, half, 0, 1000, 0, height));
+        InitTermPalette();
+        QImage img(1000, height, QImage::Format_RGB32);
+        img.fill(QColor(240, 240, 240));
+        const auto terme = BeispielTerme();
+        {
+            Canvas c(img);
+            for (int shape = 1; shape <= TermShapeCount; ++shape) {
+                const float y = half - (float(shape) - 0.5f) * rowPixels / 18;
+                const auto& t = terme[size_t(shape % terme.size())];
+                const float breite = TermShapeWidth(shape, c, t.operanden, t.operatoren, 'J', 'L', 20);
+                const float links = -(breite / 2 + 3);
+                PaintTermTextColored(c, QString::number(shape), 16, -24, y, Qt::gray, 'L', 'M');
+                PaintTermShape(shape, c, t.operanden, t.operatoren, 'J', 'L', links, y, 20, Qt::black);
+                PaintLeadOperand(c, QString(EnDash), "5", "12", links + breite, y, 20, Qt::blue, 'L');
+            }
+        }
+        QVERIFY(img.save(QStringLiteral(ML_BILD_DIR) + QStringLiteral("/uebersicht.png")));
+    }
 };
 
 QTEST_MAIN(TestBruchsatzBilder)
