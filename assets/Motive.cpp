@@ -680,13 +680,13 @@ QImage MaleInfoBild(int nr)
         Tontafel(p);
         break;
     case 2:
-        Rechenstaebe(p);
-        break;
-    case 3:
         Schuldbuch(p);
         break;
-    default:
+    case 3:
         Koordinatensystem(p);
+        break;
+    default:
+        Rechenstaebe(p);
         break;
     }
     return bild;

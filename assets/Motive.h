@@ -13,7 +13,8 @@ constexpr int InfoHoehe = 120;
 // line to –8 at the bottom.
 QImage MaleTitelbild();
 
-// 1 a Babylonian clay tablet, 2 Chinese counting rods (red and black),
-// 3 a merchant's ledger with debts, 4 a coordinate system with points in all
-// four quadrants. Any other number gives a null image.
+// In the order of the history told beside them: 1 a Babylonian clay tablet,
+// 2 a merchant's ledger with debts, 3 a coordinate system with points in all
+// four quadrants, 4 Chinese counting rods (red positive, black negative).
+// Any other number gives a null image.
 QImage MaleInfoBild(int nr);

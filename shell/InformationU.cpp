@@ -35,12 +35,12 @@ const Zeile Text[] = {
                     "Gleichungen auf negative Zahlen.")},
     {11, Art::Links, 14, QStringLiteral("Europa")},
     {9, Art::Hervorgehoben, 12,
-     QStringLiteral("In Europa benutzte #Leonardo von Pisa# (1170 \u2013 1250) für negative Zahlen")},
+     QStringLiteral("In Europa nutzte #Leonardo von Pisa# (1170 \u2013 1250) für negative Zahlen")},
     {7.5f, Art::Hervorgehoben, 12, QStringLiteral("bei kaufmännischen Aufgaben den Begriff #Schulden#.")},
     {2, Art::Hervorgehoben, 12,
      QStringLiteral("Erst #Michael Stifel# (1487 \u2013 1567) sprach von Zahlen \u201E#jenseits der Null#\u201C.")},
     {-4, Art::Hervorgehoben, 12,
-     QStringLiteral("Der französische Philosoph #René Descartes# (1596 \u2013 1650) führte die")},
+     QStringLiteral("Der französische Philosoph und Mathematiker #René Descartes# (1596 \u2013 1650) führte die")},
     {-5.5f, Art::Hervorgehoben, 12,
      QStringLiteral("Zahlengerade und das #Koordinatensystem# mit #negativen Koordinaten# ein.")},
     {-11, Art::Hervorgehoben, 12,
@@ -58,9 +58,9 @@ struct Bildplatz {
 
 const Bildplatz Bilder[] = {
     {"img01", 1, 560, 152, "Babylonische Tontafel mit Keilschrift"},
-    {"img02", 2, 624, 280, "Chinesische Rechenstäbchen: rote für positive, schwarze für negative Zahlen"},
-    {"img03", 3, 712, 408, "Kaufmannsbuch, die Schulden mit Minuszeichen in Rot"},
-    {"img04", 4, 576, 576, "Koordinatensystem mit je einem Punkt in jedem der vier Felder"},
+    {"img02", 2, 624, 280, "Kaufmannsbuch, die Schulden mit Minuszeichen in Rot"},
+    {"img03", 3, 712, 408, "Koordinatensystem mit je einem Punkt in jedem der vier Felder"},
+    {"img04", 4, 576, 576, "Chinesische Rechenstäbchen: rote für positive, schwarze für negative Zahlen"},
 };
 
 } // namespace

@@ -8,6 +8,9 @@
 // Screens of the other folders (their libraries are linked in
 // shell/CMakeLists.txt).
 #include "integer/AuswertungU.h"
+#include "rational/RationalUebAddSubU.h"
+#include "rational/RationalUebGemU.h"
+#include "rational/RationalUebMultDivU.h"
 
 #include <QApplication>
 
@@ -57,10 +60,10 @@ int main(int argc, char* argv[])
     // TfrmGanzMuster:         Erzeuge(frmGanzMuster, Formular::GanzMuster);
     Erzeuge(frmAuswertung);
     Erzeuge(frmMaxanzahl, Formular::Maxanzahl, frmMinusland);
-    // TfrmRationalUebAddSub:  Erzeuge(frmRationalUebAddSub, Formular::RationalUebAddSub);
+    Erzeuge(frmRationalUebAddSub, Formular::RationalUebAddSub);
     // TfrmRationalEinstieg:   Erzeuge(frmRationalEinstieg, Formular::RationalEinstieg);
-    // TfrmRationalUebMultDiv: Erzeuge(frmRationalUebMultDiv, Formular::RationalUebMultDiv);
-    // TfrmRationalUebGem:     Erzeuge(frmRationalUebGem, Formular::RationalUebGem);
+    Erzeuge(frmRationalUebMultDiv, Formular::RationalUebMultDiv);
+    Erzeuge(frmRationalUebGem, Formular::RationalUebGem);
     Erzeuge(frmInformation, Formular::Information);
 
     frmMinusland->show();

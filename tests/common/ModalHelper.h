@@ -26,13 +26,15 @@
 // and then trigger a message box from the dialog.
 // If no new modal widget appears within timeoutMs the watch gives up with a
 // warning (the test then fails on its own checks instead of hanging); use
-// ModalWatchesPending() to assert that every watch has fired.
+// ModalWatchesPending() to assert that every watch has fired, and
+// CancelModalWatches() to drop watches that turned out not to be needed.
 //
 // Header-only; link Qt6::Widgets. Pointers handed in (textOut) must stay
 // valid until the message box has appeared.
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QList>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
@@ -45,10 +47,16 @@
 #include <memory>
 
 namespace modal_helper_detail {
-inline int& PendingCount()
+inline QList<QPointer<QTimer>>& Watches()
 {
-    static int pending = 0;
-    return pending;
+    static QList<QPointer<QTimer>> watches;
+    return watches;
+}
+inline void Finish(QTimer* timer)
+{
+    timer->stop();
+    Watches().removeAll(QPointer<QTimer>(timer));
+    timer->deleteLater();
 }
 } // namespace modal_helper_detail
 
@@ -56,7 +64,19 @@ inline int& PendingCount()
 // timed out yet.
 inline int ModalWatchesPending()
 {
-    return modal_helper_detail::PendingCount();
+    return int(modal_helper_detail::Watches().size());
+}
+
+// Drops every pending watch without a warning. Handy after code that shows
+// its dialog synchronously: once it has returned, a watch that has not fired
+// means no dialog appeared.
+inline void CancelModalWatches()
+{
+    const auto watches = modal_helper_detail::Watches();
+    for (const QPointer<QTimer>& timer : watches)
+        if (timer)
+            modal_helper_detail::Finish(timer);
+    modal_helper_detail::Watches().clear();
 }
 
 inline void WhenModal(std::function<void(QWidget*)> action, int timeoutMs = 5000)
@@ -66,7 +86,7 @@ inline void WhenModal(std::function<void(QWidget*)> action, int timeoutMs = 5000
     QPointer<QWidget> baseline = QApplication::activeModalWidget();
     const int maxTicks = qMax(1, timeoutMs / 5);
     auto ticks = std::make_shared<int>(0);
-    ++modal_helper_detail::PendingCount();
+    modal_helper_detail::Watches().append(timer);
     QObject::connect(timer, &QTimer::timeout, timer, [timer, baseline, ticks, maxTicks, action]() mutable {
         QWidget* modal = QApplication::activeModalWidget();
         // The widget that was modal at call time no longer counts as "old"
@@ -74,16 +94,12 @@ inline void WhenModal(std::function<void(QWidget*)> action, int timeoutMs = 5000
         if (baseline && modal != baseline)
             baseline = nullptr;
         if (modal && modal != baseline && modal->isVisible()) {
-            timer->stop();
-            timer->deleteLater();
-            --modal_helper_detail::PendingCount();
+            modal_helper_detail::Finish(timer);
             action(modal);
             return;
         }
         if (++*ticks >= maxTicks) {
-            timer->stop();
-            timer->deleteLater();
-            --modal_helper_detail::PendingCount();
+            modal_helper_detail::Finish(timer);
             qWarning("ModalHelper: no modal widget appeared within the timeout");
         }
     });

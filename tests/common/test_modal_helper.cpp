@@ -43,6 +43,16 @@ private slots:
         QCOMPARE(ModalWatchesPending(), 0);
     }
 
+    void cancelledWatchesStaySilent()
+    {
+        WhenModal([](QWidget*) { QFAIL("cancelled"); });
+        AnswerNextMessage();
+        QCOMPARE(ModalWatchesPending(), 2);
+        CancelModalWatches();
+        QCOMPARE(ModalWatchesPending(), 0);
+        QTest::qWait(30);
+    }
+
     void givesUpWhenNothingAppears()
     {
         QTest::ignoreMessage(QtWarningMsg, "ModalHelper: no modal widget appeared within the timeout");
