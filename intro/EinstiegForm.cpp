@@ -1,0 +1,238 @@
+#include "intro/EinstiegForm.h"
+
+#include "core/EditCenter.h"
+#include "core/Meldung.h"
+#include "core/NumberHelpers.h"
+#include "core/PaintBox.h"
+#include "integer/FormHilfen.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPointer>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+// ------------------------------------------------------------------ filter
+
+QValidator::State TEinstiegFilter::validate(QString& input, int& pos) const
+{
+    QString kept;
+    int newPos = pos;
+    for (int i = 0; i < input.size(); ++i) {
+        QChar c = input[i];
+        bool ok = false;
+        if (art_ == Art::Zahl) {
+            if (c == u'-')
+                c = EnDash;
+            ok = (c >= u'0' && c <= u'9') || c == EnDash;
+        } else {
+            ok = c == u'<' || c == u'>' || (c == u'=' && art_ == Art::Zeichen);
+        }
+        if (ok)
+            kept += c;
+        else if (i < pos)
+            --newPos;
+    }
+    input = kept;
+    pos = qBound(0, newPos, int(kept.size()));
+    return Acceptable;
+}
+
+// ------------------------------------------------------------------ form
+
+QWidget* SetUpScreen(QDialog* dialog, QMenuBar** menu)
+{
+    dialog->setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    auto* layout = new QVBoxLayout(dialog);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    *menu = new QMenuBar(dialog);
+    (*menu)->setObjectName(QStringLiteral("MainMenu"));
+    // The menu keeps the usual menu font whatever font the form's texts use.
+    (*menu)->setFont(QApplication::font(*menu));
+    layout->setMenuBar(*menu);
+    auto* client = new QWidget(dialog);
+    client->setObjectName(QStringLiteral("Client"));
+    client->setFixedSize(1016, 722);
+    layout->addWidget(client);
+    return client;
+}
+
+TfrmEinstiegBasis::TfrmEinstiegBasis(QWidget* parent)
+    : QDialog(parent)
+{
+    setFont(ArialFett(13));
+
+    Client = SetUpScreen(this, &MainMenu);
+
+    menSchliessen = AddMenuItem("menSchliessen", QStringLiteral("Schließen"));
+    connect(menSchliessen, &QAction::triggered, this, &QDialog::accept);
+
+    pnt = Platziere(new PaintBox(Client), "pnt", 8, 8, 1001, 701);
+    pnt->setAccessibleName(QStringLiteral("Zeichenfläche"));
+
+    img1 = Platziere(new QLabel(Client), "img1", 25, 45, 10, 10);
+    img2 = Platziere(new QLabel(Client), "img2", 25, 400, 10, 10);
+
+    lblMeldung = Platziere(new QLabel(Client), "lblMeldung", 16, 56, 985, 51);
+    lblAnzeige = Platziere(new QLabel(Client), "lblAnzeige", 16, 656, 849, 49);
+    for (QLabel* l : {lblMeldung, lblAnzeige}) {
+        l->setFont(ArialFett(19));
+        l->setAlignment(Qt::AlignCenter);
+        l->setWordWrap(true);
+    }
+
+    // The focus target lies under "Noch einmal", so it is never seen.
+    btnSinnlos = Platziere(new QPushButton(Client), "btnSinnlos", 916, 680, 29, 17);
+    btnSinnlos->setAccessibleName(QStringLiteral("Eingabe abschließen"));
+    btnWiederholung = Platziere(new QPushButton(QStringLiteral("Noch einmal"), Client), "btnWiederholung", 870,
+                                670, 130, 33);
+    btnWiederholung->setFont(ArialFett(16));
+    for (QPushButton* b : {btnSinnlos, btnWiederholung}) {
+        b->setAutoDefault(false);
+        b->hide();
+    }
+}
+
+QAction* TfrmEinstiegBasis::AddMenuItem(const char* name, const QString& caption)
+{
+    QAction* a = MainMenu->addAction(caption);
+    a->setObjectName(QString::fromLatin1(name));
+    return a;
+}
+
+void TfrmEinstiegBasis::CreateEdits(int width, int height)
+{
+    filter_ = new TEinstiegFilter(this);
+    for (int i = 1; i <= 5; ++i) {
+        auto* e = new TEditCenter(Client);
+        e->setObjectName(QStringLiteral("edt%1").arg(i));
+        e->setGeometry(100, 100, width, height);
+        e->setAccessibleName(QStringLiteral("Aufgabe %1").arg(i));
+        e->setValidator(filter_);
+        e->installEventFilter(this);
+        e->hide();
+        connect(e, &QLineEdit::textEdited, this, [this, i] { EdtChange(i); });
+        edt[i] = e;
+    }
+    // Tab order: the boxes, then the invisible focus target.
+    for (int i = 1; i < 5; ++i)
+        setTabOrder(edt[i], edt[i + 1]);
+    setTabOrder(edt[5], btnSinnlos);
+    btnWiederholung->raise();
+}
+
+void TfrmEinstiegBasis::SetAnzeige(const QString& text)
+{
+    lblAnzeige->setText(text);
+}
+
+void TfrmEinstiegBasis::SetMeldung(const QString& text, const QColor& colour)
+{
+    SetzeTextfarbe(lblMeldung, colour);
+    lblMeldung->setText(text);
+}
+
+void TfrmEinstiegBasis::SetFilter(TEinstiegFilter::Art art)
+{
+    filter_->SetArt(art);
+    // One digit sign and at most three digits for the numbers on the pages;
+    // one sign for the relations.
+    for (int i = 1; i <= 5; ++i)
+        edt[i]->setMaxLength(art == TEinstiegFilter::Art::Zahl ? 4 : 1);
+}
+
+void TfrmEinstiegBasis::EmptyEdits(int fontPoints)
+{
+    for (int i = 1; i <= 5; ++i) {
+        edt[i]->hide();
+        edt[i]->clear();
+        QFont f = edt[i]->font();
+        f.setPixelSize(PointsToPixels(fontPoints));
+        edt[i]->setFont(f);
+    }
+}
+
+void TfrmEinstiegBasis::PlaceEdit(int item, int left, int top)
+{
+    edt[item]->move(left, top);
+}
+
+void TfrmEinstiegBasis::RefocusLater(int item)
+{
+    QPointer<TEditCenter> box = edt[item];
+    QTimer::singleShot(0, this, [this, box] {
+        if (!box || !box->isVisible())
+            return;
+        refocusing_ = true;
+        box->setFocus(Qt::OtherFocusReason);
+        box->selectAll();
+        refocusing_ = false;
+    });
+}
+
+void TfrmEinstiegBasis::MessageAndRefocus(int item, const QString& text)
+{
+    QTimer::singleShot(0, this, [this, item, text] {
+        if (!isVisible())
+            return;
+        Meldung(this, text);
+        activateWindow();
+        RefocusLater(item);
+    });
+}
+
+void TfrmEinstiegBasis::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    // Activation after a message box is no new opening.
+    if (!opened_) {
+        opened_ = true;
+        FormActivate();
+    }
+}
+
+void TfrmEinstiegBasis::hideEvent(QHideEvent* event)
+{
+    QDialog::hideEvent(event);
+    if (!event->spontaneous())
+        opened_ = false;
+}
+
+int TfrmEinstiegBasis::ItemOf(QObject* object) const
+{
+    for (int i = 1; i <= 5; ++i)
+        if (edt[i] == object)
+            return i;
+    return 0;
+}
+
+bool TfrmEinstiegBasis::eventFilter(QObject* watched, QEvent* event)
+{
+    const int item = ItemOf(watched);
+    if (item == 0)
+        return QDialog::eventFilter(watched, event);
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            focusNextChild();
+            return true;
+        }
+    } else if (event->type() == QEvent::FocusOut) {
+        const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        // A message box, a menu or another window taking the focus is not the
+        // pupil leaving the box.
+        const bool leaves = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason
+                            || reason == Qt::MouseFocusReason || reason == Qt::OtherFocusReason
+                            || reason == Qt::ShortcutFocusReason;
+        if (leaves && !refocusing_ && !edt[item]->text().isEmpty() && edt[item]->isVisible())
+            EdtExit(item);
+    }
+    return QDialog::eventFilter(watched, event);
+}

@@ -1,0 +1,95 @@
+#pragma once
+#include <QDialog>
+#include <QString>
+#include <QValidator>
+
+#include <array>
+
+class PaintBox;
+class QAction;
+class QLabel;
+class QMenuBar;
+class QPushButton;
+class TEditCenter;
+
+// What an answer box of the introductions accepts. The filter is the box's
+// validator, so it holds for typing, pasting, dropping and input methods
+// alike: characters outside the set are left out, and a typed "-" becomes
+// the en dash.
+class TEinstiegFilter : public QValidator {
+    Q_OBJECT
+public:
+    enum class Art { Zahl, Zeichen, ZeichenOhneGleich };
+    explicit TEinstiegFilter(QObject* parent = nullptr) : QValidator(parent) {}
+
+    void SetArt(Art art) { art_ = art; }
+    Art GetArt() const { return art_; }
+
+    State validate(QString& input, int& pos) const override;
+
+private:
+    Art art_ = Art::Zahl;
+};
+
+// Lays out a screen: its menu bar on top of a client area of 1016 × 722
+// pixels, the size fixed. Returns the client area; *menu gets the menu bar.
+QWidget* SetUpScreen(QDialog* dialog, QMenuBar** menu);
+
+// The frame both introductions share: the menu bar over a client area of
+// 1016 × 722 pixels with the paint box, the instruction and feedback lines,
+// the two overview pictures, the buttons and the five answer boxes.
+//
+// The box events arrive as the pupil sees them: EdtExit when the pupil moves
+// on from a box (Enter, Tab, a click elsewhere in the screen), never when a
+// message box or a menu takes the focus for a moment.
+class TfrmEinstiegBasis : public QDialog {
+    Q_OBJECT
+public:
+    explicit TfrmEinstiegBasis(QWidget* parent = nullptr);
+
+    QMenuBar* MainMenu = nullptr;
+    QAction* menSchliessen = nullptr;
+    QWidget* Client = nullptr;
+    PaintBox* pnt = nullptr;
+    QLabel* lblAnzeige = nullptr;
+    QLabel* lblMeldung = nullptr;
+    QLabel* img1 = nullptr;
+    QLabel* img2 = nullptr;
+    QPushButton* btnSinnlos = nullptr;
+    QPushButton* btnWiederholung = nullptr;
+    std::array<TEditCenter*, 6> edt{}; // edt[1] … edt[5]
+
+protected:
+    // Creates edt1 … edt5 at the given size, hidden, with the key filter and
+    // the event handling attached.
+    void CreateEdits(int width, int height);
+    QAction* AddMenuItem(const char* name, const QString& caption);
+
+    void SetAnzeige(const QString& text);
+    void SetMeldung(const QString& text, const QColor& colour);
+    void SetFilter(TEinstiegFilter::Art art);
+    void EmptyEdits(int fontPoints);
+    void PlaceEdit(int item, int left, int top);
+    // Shows an information box once the focus change in progress is over,
+    // then gives the focus back to the box.
+    void MessageAndRefocus(int item, const QString& text);
+    // Gives the focus back to the box once the focus change is over, without
+    // judging the control that took it.
+    void RefocusLater(int item);
+
+    // Called once per opening of the screen, before it is first painted.
+    virtual void FormActivate() = 0;
+    virtual void EdtExit(int item) = 0;
+    virtual void EdtChange(int item) = 0;
+
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    int ItemOf(QObject* object) const;
+
+    TEinstiegFilter* filter_ = nullptr;
+    bool opened_ = false;
+    bool refocusing_ = false;
+};
