@@ -337,11 +337,14 @@ void LayOut(int shape, Setzer& s, const TOperanden& o, const TOperatoren& z, cha
     case 6: // B op B op B op B =
         s.Chain(A::B, A::B, o, z, shape == 1 ? 2 : shape == 2 ? 3 : 4, align);
         break;
-    case 3: // B op [B op B] =
-        s.Operand(A::B, o[0], align);
+    case 3:  // B op [B op B] =
+    case 12: { // L op [S op S] =
+        const A inner = shape == 3 ? A::B : A::S;
+        s.Operand(shape == 3 ? A::B : A::L, o[0], align);
         s.Operator(z[0], align);
-        s.Group(square, A::B, o[1], z[1], A::B, o[2], 'L', align, GroupGap);
+        s.Group(square, inner, o[1], z[1], inner, o[2], 'L', align, GroupGap);
         break;
+    }
     case 4: // [B op B] op B =
     case 5: // [B op B] op [B op B] =
         s.Group(square, A::B, o[0], z[0], A::B, o[1], align, align, GroupGap);
@@ -363,11 +366,6 @@ void LayOut(int shape, Setzer& s, const TOperanden& o, const TOperatoren& z, cha
     case 10: // S op S =
     case 11: // S op S op S =
         s.Chain(A::S, A::S, o, z, shape == 10 ? 2 : 3, align);
-        break;
-    case 12: // L op [S op S] =
-        s.Operand(A::L, o[0], align);
-        s.Operator(z[0], align);
-        s.Group(square, A::S, o[1], z[1], A::S, o[2], 'L', align, GroupGap);
         break;
     case 13: // (L op P) op S =, the second operand without its sign
         s.Group(round, A::L, o[0], z[0], A::Plain, o[1], align, align, 0);
