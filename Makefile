@@ -5,11 +5,11 @@ BUILD    ?= build
 JOBS     ?= $(shell nproc)
 PREFIX   ?= /usr/local
 PACKAGES := cmake g++ make qt6-base-dev libjpeg62-turbo-dev libbenchmark-dev libx11-dev \
-            fonts-liberation2 fontconfig xvfb xauth
+            fonts-liberation2 fontconfig xvfb xauth desktop-file-utils appstream
 
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 
-.PHONY: all deps configure build run test bench clean
+.PHONY: all deps configure build run test bench install package clean
 
 all: build
 
@@ -38,6 +38,16 @@ test: build
 
 bench: build
 	@for b in $(BUILD)/bench/bench_*; do [ -x "$$b" ] && "$$b"; done
+
+# Honours DESTDIR and PREFIX: make install DESTDIR=/tmp/stage PREFIX=/usr
+install: build
+	DESTDIR=$(DESTDIR) cmake --install $(BUILD) --prefix $(PREFIX)
+
+# The Debian package, build/minusland_<version>_<arch>.deb.
+package: build
+	@dpkg-query -W -f='$${Status}' dpkg-dev 2>/dev/null | grep -q 'install ok installed' || \
+	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq dpkg-dev
+	cd $(BUILD) && cpack -G DEB
 
 clean:
 	rm -rf $(BUILD)
