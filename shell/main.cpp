@@ -8,6 +8,9 @@
 // Screens of the other folders (their libraries are linked in
 // shell/CMakeLists.txt).
 #include "integer/AuswertungU.h"
+#include "intro/EinstiegGanzU.h"
+#include "intro/EinstiegRationalU.h"
+#include "intro/GanzMusterU.h"
 #include "rational/RationalUebAddSubU.h"
 #include "rational/RationalUebGemU.h"
 #include "rational/RationalUebMultDivU.h"
@@ -56,12 +59,12 @@ int main(int argc, char* argv[])
     // ---- above, put its line in its place below (with the Formular value
     // ---- when the menu opens it), and link its library to minusland.
     // TfrmGanzUebung:         Erzeuge(frmGanzUebung, Formular::GanzUebung);
-    // TfrmGanzEinstieg:       Erzeuge(frmGanzEinstieg, Formular::GanzEinstieg);
-    // TfrmGanzMuster:         Erzeuge(frmGanzMuster, Formular::GanzMuster);
+    Erzeuge(frmGanzEinstieg, Formular::GanzEinstieg);
+    Erzeuge(frmGanzMuster, Formular::GanzMuster);
     Erzeuge(frmAuswertung);
     Erzeuge(frmMaxanzahl, Formular::Maxanzahl, frmMinusland);
     Erzeuge(frmRationalUebAddSub, Formular::RationalUebAddSub);
-    // TfrmRationalEinstieg:   Erzeuge(frmRationalEinstieg, Formular::RationalEinstieg);
+    Erzeuge(frmRationalEinstieg, Formular::RationalEinstieg);
     Erzeuge(frmRationalUebMultDiv, Formular::RationalUebMultDiv);
     Erzeuge(frmRationalUebGem, Formular::RationalUebGem);
     Erzeuge(frmInformation, Formular::Information);
