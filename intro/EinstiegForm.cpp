@@ -4,7 +4,11 @@
 #include "core/Meldung.h"
 #include "core/NumberHelpers.h"
 #include "core/PaintBox.h"
+#include "core/Random.h"
+#include "core/WorldWindow.h"
 #include "integer/FormHilfen.h"
+#include "intro/EinstiegMalen.h"
+#include "intro/EinstiegZustand.h"
 
 #include <QAction>
 #include <QApplication>
@@ -126,6 +130,50 @@ void TfrmEinstiegBasis::CreateEdits(int width, int height)
         setTabOrder(edt[i], edt[i + 1]);
     setTabOrder(edt[5], btnSinnlos);
     btnWiederholung->raise();
+}
+
+void TfrmEinstiegBasis::ResetScreen()
+{
+    Randomize();
+    SetIntroWorldWindow();
+    EmptyEdits(12);
+    SetAnzeige(QString());
+    SetMeldung(QString(), ColourCornflower);
+    SetzeTextfarbe(lblAnzeige, ColourBrown);
+    btnWiederholung->hide();
+    btnSinnlos->hide();
+}
+
+void TfrmEinstiegBasis::BeginExercise()
+{
+    EmptyEdits(12);
+    SetMeldung(QString(), ColourCornflower);
+    btnWiederholung->show();
+    btnWiederholung->setEnabled(false);
+    btnSinnlos->show();
+}
+
+void TfrmEinstiegBasis::ShowBoxes(bool overview, const std::function<bool(int)>& open,
+                                  const std::function<QString(int)>& describe)
+{
+    img1->setVisible(overview);
+    img2->setVisible(overview);
+    for (int i = 1; i <= 5; ++i) {
+        const bool offen = open(i);
+        edt[i]->setAccessibleDescription(offen ? describe(i) : QString());
+        edt[i]->setVisible(offen);
+    }
+}
+
+void TfrmEinstiegBasis::ShowAnswer(int item, const TAntwort& answer)
+{
+    if (answer.Eingabefehler) {
+        MessageAndRefocus(item, answer.Meldung);
+        return;
+    }
+    SetMeldung(answer.Meldung, answer.Richtig() ? ColourCornflower : ColourPink);
+    if (!answer.Abgeschlossen())
+        RefocusLater(item);
 }
 
 void TfrmEinstiegBasis::SetAnzeige(const QString& text)

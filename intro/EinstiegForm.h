@@ -4,6 +4,7 @@
 #include <QValidator>
 
 #include <array>
+#include <functional>
 
 class PaintBox;
 class QAction;
@@ -11,6 +12,7 @@ class QLabel;
 class QMenuBar;
 class QPushButton;
 class TEditCenter;
+struct TAntwort;
 
 // What an answer box of the introductions accepts. The filter is the box's
 // validator, so it holds for typing, pasting, dropping and input methods
@@ -64,6 +66,21 @@ protected:
     // the event handling attached.
     void CreateEdits(int width, int height);
     QAction* AddMenuItem(const char* name, const QString& caption);
+
+    // The common part of opening the screen: new random seed, the world
+    // window, boxes and labels empty, the buttons hidden.
+    void ResetScreen();
+    // The common part of starting an exercise: boxes emptied and hidden,
+    // feedback cleared, "Noch einmal" shown but disabled.
+    void BeginExercise();
+    // Pictures on the overview only; box i shown while open, described for
+    // screen readers by its exercise.
+    void ShowBoxes(bool overview, const std::function<bool(int)>& open,
+                   const std::function<QString(int)>& describe);
+    // Shows the outcome of a typed answer in the feedback line; an entry that
+    // is no number is told in a message box instead. A box that is not
+    // finished keeps the focus.
+    void ShowAnswer(int item, const TAntwort& answer);
 
     void SetAnzeige(const QString& text);
     void SetMeldung(const QString& text, const QColor& colour);

@@ -2,9 +2,9 @@
 
 #include "core/EditCenter.h"
 #include "core/Meldung.h"
+#include "core/NumberHelpers.h"
 #include "core/MyShape.h"
 #include "core/PaintBox.h"
-#include "core/Random.h"
 #include "core/WorldWindow.h"
 #include "integer/FormHilfen.h"
 #include "intro/EinstiegBilder.h"
@@ -73,15 +73,8 @@ void TfrmGanzEinstieg::FormCreate()
 
 void TfrmGanzEinstieg::FormActivate()
 {
-    Randomize();
-    SetIntroWorldWindow();
+    ResetScreen();
     e_.Zuruecksetzen();
-    EmptyEdits(12);
-    SetAnzeige(QString());
-    SetMeldung(QString(), ColourCornflower);
-    SetzeTextfarbe(lblAnzeige, ColourBrown);
-    btnWiederholung->hide();
-    btnSinnlos->hide();
     EnableChoice(true);
     UpdateControls();
     pnt->update();
@@ -99,12 +92,8 @@ void TfrmGanzEinstieg::EnableChoice(bool enabled)
 void TfrmGanzEinstieg::UpdateControls()
 {
     const bool uebersicht = e_.IntroPage == TGanzEinstieg::Uebersicht;
-    img1->setVisible(uebersicht);
-    img2->setVisible(uebersicht);
-    for (int i = 1; i <= 5; ++i) {
-        edt[i]->setAccessibleDescription(e_.FeldOffen(i) ? e_.Beschreibung(i) : QString());
-        edt[i]->setVisible(e_.FeldOffen(i));
-    }
+    ShowBoxes(uebersicht, [this](int i) { return e_.FeldOffen(i); }, [this](int i) { return e_.Beschreibung(i); });
+    pnt->setAccessibleDescription(RemoveChar(e_.Frage(), u'#'));
     for (int n = 1; n <= 25; ++n)
         shp[n]->setVisible(e_.ZielSichtbar(n));
     if (e_.Fertig() && !uebersicht)
@@ -119,11 +108,7 @@ void TfrmGanzEinstieg::menArtClick(int page)
 
 void TfrmGanzEinstieg::StartExercise(int page)
 {
-    EmptyEdits(12);
-    SetMeldung(QString(), ColourCornflower);
-    btnWiederholung->show();
-    btnWiederholung->setEnabled(false);
-    btnSinnlos->show();
+    BeginExercise();
     e_.Starte(page);
 
     switch (page) {
@@ -147,7 +132,6 @@ void TfrmGanzEinstieg::StartExercise(int page)
             PlaceEdit(i, 490, 180 + 78 * (i - 1));
         break;
     }
-    SetzeTextfarbe(lblAnzeige, ColourBrown);
     SetAnzeige(e_.Anleitung());
     UpdateControls();
     if (e_.Felder() > 0)
@@ -168,23 +152,11 @@ void TfrmGanzEinstieg::btnWiederholungClick()
     StartExercise(e_.IntroPage);
 }
 
-void TfrmGanzEinstieg::ShowAnswer(const TAntwort& a)
-{
-    SetMeldung(a.Meldung, a.Richtig() ? ColourCornflower : ColourPink);
-}
-
 void TfrmGanzEinstieg::EdtExit(int item)
 {
     if (!e_.FeldOffen(item))
         return;
-    const TAntwort a = e_.Eingabe(item, edt[item]->text());
-    if (a.Eingabefehler) {
-        MessageAndRefocus(item, a.Meldung);
-        return;
-    }
-    ShowAnswer(a);
-    if (!a.Abgeschlossen())
-        RefocusLater(item);
+    ShowAnswer(item, e_.Eingabe(item, edt[item]->text()));
     UpdateControls();
     pnt->update();
 }
@@ -211,7 +183,8 @@ void TfrmGanzEinstieg::shpMouseDown(TMyShape* sender)
     for (int n = 1; n <= 25; ++n) {
         if (shp[n] != sender)
             continue;
-        ShowAnswer(e_.Klick(n));
+        const TAntwort a = e_.Klick(n);
+        SetMeldung(a.Meldung, a.Richtig() ? ColourCornflower : ColourPink);
         UpdateControls();
         pnt->update();
         return;

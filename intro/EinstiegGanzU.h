@@ -37,7 +37,6 @@ private:
     void UpdateControls();
     void shpMouseLeave(TMyShape* sender);
     void shpMouseDown(TMyShape* sender);
-    void ShowAnswer(const TAntwort& a);
 
     TGanzEinstieg e_;
 };

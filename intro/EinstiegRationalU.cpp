@@ -2,7 +2,6 @@
 
 #include "core/EditCenter.h"
 #include "core/PaintBox.h"
-#include "core/Random.h"
 #include "core/WorldWindow.h"
 #include "integer/FormHilfen.h"
 #include "intro/EinstiegBilder.h"
@@ -44,14 +43,8 @@ TfrmRationalEinstieg::TfrmRationalEinstieg(QWidget* parent)
 
 void TfrmRationalEinstieg::FormActivate()
 {
-    Randomize();
-    SetIntroWorldWindow();
+    ResetScreen();
     e_.Zuruecksetzen();
-    EmptyEdits(12);
-    SetAnzeige(QString());
-    SetMeldung(QString(), ColourCornflower);
-    btnWiederholung->hide();
-    btnSinnlos->hide();
     EnableChoice(true);
     UpdateControls();
     pnt->update();
@@ -66,13 +59,8 @@ void TfrmRationalEinstieg::EnableChoice(bool enabled)
 
 void TfrmRationalEinstieg::UpdateControls()
 {
-    const bool uebersicht = e_.IntroPage == TRationalEinstieg::Uebersicht;
-    img1->setVisible(uebersicht);
-    img2->setVisible(uebersicht);
-    for (int i = 1; i <= 5; ++i) {
-        edt[i]->setAccessibleDescription(e_.FeldOffen(i) ? e_.Beschreibung(i) : QString());
-        edt[i]->setVisible(e_.FeldOffen(i));
-    }
+    ShowBoxes(e_.IntroPage == TRationalEinstieg::Uebersicht, [this](int i) { return e_.FeldOffen(i); },
+              [this](int i) { return e_.Beschreibung(i); });
     if (e_.Fertig())
         EnableChoice(true);
 }
@@ -80,15 +68,11 @@ void TfrmRationalEinstieg::UpdateControls()
 void TfrmRationalEinstieg::menArtClick(int page)
 {
     EnableChoice(false);
-    EmptyEdits(12);
-    SetMeldung(QString(), ColourCornflower);
-    btnWiederholung->show();
-    btnSinnlos->show();
+    BeginExercise();
     e_.Starte(page);
     SetFilter(e_.GleichErlaubt() ? TEinstiegFilter::Art::Zeichen : TEinstiegFilter::Art::ZeichenOhneGleich);
     for (int i = 1; i <= 5; ++i)
         PlaceEdit(i, 480, 150 + 78 * (i - 1));
-    SetzeTextfarbe(lblAnzeige, ColourBrown);
     SetAnzeige(TextZeichenAnleitung);
     UpdateControls();
     edt[1]->setFocus(Qt::OtherFocusReason);
@@ -105,10 +89,7 @@ void TfrmRationalEinstieg::EdtExit(int item)
 {
     if (!e_.FeldOffen(item))
         return;
-    const TAntwort a = e_.Eingabe(item, edt[item]->text());
-    SetMeldung(a.Meldung, a.Richtig() ? ColourCornflower : ColourPink);
-    if (!a.Abgeschlossen())
-        RefocusLater(item);
+    ShowAnswer(item, e_.Eingabe(item, edt[item]->text()));
     UpdateControls();
     pnt->update();
 }

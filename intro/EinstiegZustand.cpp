@@ -14,8 +14,8 @@ const QString AnleitungTippen = QStringLiteral(
 const QString AnleitungKlicken =
     QStringLiteral("Klicke mit der Maus die jeweiligen Zahlen in der angegebenen Reihenfolge an.");
 
-TAntwort Urteilen(TAuswertung& auswertung, int item, bool correct, bool auswahl,
-                  const QString& loesung, const QString& einheit)
+// Judges one item; the text for a second wrong answer depends on the page.
+TAntwort Urteilen(TAuswertung& auswertung, int item, bool correct, bool auswahl, const QString& zweitFalsch)
 {
     TAntwort a;
     a.Urteil = auswertung.Judge(item, correct);
@@ -28,7 +28,7 @@ TAntwort Urteilen(TAuswertung& auswertung, int item, bool correct, bool auswahl,
         a.Meldung = MeldungFalschErst(auswahl);
         break;
     case TUrteil::FalschZweit:
-        a.Meldung = MeldungFalschZweitLoesung(loesung, einheit, auswahl);
+        a.Meldung = zweitFalsch;
         break;
     }
     return a;
@@ -43,21 +43,7 @@ QString Teilstriche(int n)
 
 TAntwort BewerteZeichen(TAuswertung& auswertung, int item, const QString& text, QChar relation)
 {
-    TAntwort a;
-    a.Urteil = auswertung.Judge(item, text == QString(relation));
-    switch (a.Urteil) {
-    case TUrteil::RichtigErst:
-    case TUrteil::RichtigZweit:
-        a.Meldung = MeldungRichtig(a.Urteil, false);
-        break;
-    case TUrteil::FalschErst:
-        a.Meldung = MeldungFalschErst(false);
-        break;
-    case TUrteil::FalschZweit:
-        a.Meldung = MeldungFalschZweitZeichen(text);
-        break;
-    }
-    return a;
+    return Urteilen(auswertung, item, text == QString(relation), false, MeldungFalschZweitZeichen(text));
 }
 
 QString TempText(int value)
@@ -241,8 +227,8 @@ TAntwort TGanzEinstieg::Eingabe(int item, const QString& text)
         Entered = wert;
         const bool thermo = IntroPage == Temperatur;
         const int erwartet = thermo ? Thermo.EndTemp : ErwarteterWert(Zahlen, item);
-        a = Urteilen(Auswertung, item, wert == erwartet, false, Minuszahl(erwartet),
-                     thermo ? QStringLiteral("°C") : QString());
+        a = Urteilen(Auswertung, item, wert == erwartet, false,
+                     MeldungFalschZweitLoesung(Minuszahl(erwartet), thermo ? QStringLiteral("°C") : QString(), false));
     }
     // The thermometer has one item and no tally.
     if (IntroPage != Temperatur && Fertig())
@@ -255,7 +241,8 @@ TAntwort TGanzEinstieg::Klick(int n)
     const int wert = KlickWert(Zahlen, n);
     const int erwartet = ErwarteterWert(Zahlen, ClickIndex);
     Entered = wert;
-    TAntwort a = Urteilen(Auswertung, ClickIndex, wert == erwartet, true, Minuszahl(erwartet), QString());
+    TAntwort a = Urteilen(Auswertung, ClickIndex, wert == erwartet, true,
+                          MeldungFalschZweitLoesung(Minuszahl(erwartet), QString(), true));
     if (a.Richtig()) {
         ShowSolution = false;
         zielGefunden_[n] = true;

@@ -36,3 +36,16 @@ inline void Settle()
     for (int i = 0; i < 5; ++i)
         QApplication::processEvents();
 }
+
+// Types into answer box i and presses Enter, as the pupil does.
+template <typename Form>
+void Antworte(Form* f, int i, const QString& keys)
+{
+    auto* e = f->edt[i];
+    QVERIFY(e->isVisible());
+    QTRY_VERIFY(e->hasFocus());
+    e->selectAll();
+    QTest::keyClicks(e, keys);
+    QTest::keyClick(e, Qt::Key_Return);
+    Settle();
+}

@@ -26,18 +26,6 @@ QString Tasten(int value)
     return value < 0 ? u'-' + QString::number(-value) : QString::number(value);
 }
 
-// Types into box i and presses Enter, as the pupil does.
-void Antworte(TfrmGanzEinstieg* f, int i, const QString& keys)
-{
-    TEditCenter* e = f->edt[i];
-    QVERIFY(e->isVisible());
-    QTRY_VERIFY(e->hasFocus());
-    e->selectAll();
-    QTest::keyClicks(e, keys);
-    QTest::keyClick(e, Qt::Key_Return);
-    Settle();
-}
-
 int SichtbareZiele(TfrmGanzEinstieg* f)
 {
     int n = 0;

@@ -11,21 +11,6 @@
 #include <QLabel>
 #include <QPushButton>
 
-namespace {
-
-void Antworte(TfrmRationalEinstieg* f, int i, const QString& keys)
-{
-    TEditCenter* e = f->edt[i];
-    QVERIFY(e->isVisible());
-    QTRY_VERIFY(e->hasFocus());
-    e->selectAll();
-    QTest::keyClicks(e, keys);
-    QTest::keyClick(e, Qt::Key_Return);
-    Settle();
-}
-
-} // namespace
-
 class TestRationalEinstieg : public QObject {
     Q_OBJECT
     TfrmRationalEinstieg* f = nullptr;
