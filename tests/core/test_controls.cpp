@@ -75,9 +75,6 @@ private slots:
         QCOMPARE(clear.pixelColor(30, 30), QColor(Qt::white));
         QCOMPARE(clear.pixelColor(30, 10), QColor(Qt::white));
 
-        shape->SetShape(TMyShape::ShapeType::Rectangle);
-        shape->SetBrushClear(false);
-        QCOMPARE(parent.grab().toImage().pixelColor(11, 11), QColor(Qt::red));
     }
 
     void editCenterCentresItsText()

@@ -218,18 +218,6 @@ private slots:
         }, 200, 100);
         QCOMPARE(marked, shown);
         QCOMPARE(w1, w2);
-        // The dot sits at mid height of the digits.
-        int before = 0;
-        int dot = 0;
-        Paint([&](Canvas& c) {
-            before = Advance(c, "2,5", 20, true);
-            dot = Advance(c, QString(MiddleDot), 20, true);
-        });
-        const QRect digits = InkBounds(marked, QRect(10, 0, 12, 100));
-        const QRect dotInk = InkBounds(marked, QRect(10 + before, 0, dot, 100));
-        QVERIFY(!dotInk.isNull());
-        QVERIFY(qAbs(dotInk.center().y() - digits.center().y()) <= 3);
-
         // "-" is the en dash, 2 pixels right and 1 up; the next character
         // 8 pixels beyond the hyphen's width.
         int hyphen = 0;
@@ -247,12 +235,6 @@ private slots:
             c.TextOut(10 + hyphen + 8, top, "3");
         }, 200, 100);
         QCOMPARE(minus, expected);
-
-        // Width rules of the other signs: brackets +1, plus +4, '#' 3 pixels.
-        Paint([&](Canvas& c) {
-            QCOMPARE(TermRunWidth(c, "(+3)", 20), Advance(c, "(+3)", 20, true, "") + 2 + 4);
-            QCOMPARE(TermRunWidth(c, "#", 20), 3);
-        });
     }
 
     void raisedGroupsInTerms()
@@ -452,23 +434,6 @@ private slots:
             QCOMPARE(advance, width + 4);
         });
         QCOMPARE(BlackRun(open, 60, fraction).second, fraction);
-    }
-
-    void fontStateAfterPainting()
-    {
-        QImage img = White(10, 10);
-        Canvas c(img);
-        c.SetFontItalic(true);
-        MarkupWidth(c, "a", 11, false);
-        QVERIFY(c.Font().italic()); // only the bold bit is the text painters'
-        QVERIFY(!c.FontBold());
-        QCOMPARE(c.FontSize(), 11);
-        TermRunWidth(c, "a", 13);
-        QVERIFY(!c.Font().italic()); // terms are plain bold
-        QVERIFY(c.FontBold());
-        DrawPlainRun(c, "a^2", 0, 0, Red, 20, true);
-        QCOMPARE(c.FontSize(), 20); // the size comes back after a raised character
-        QCOMPARE(c.FontColor(), Red);
     }
 };
 
