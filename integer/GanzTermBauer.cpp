@@ -126,38 +126,48 @@ QString Quotientenkette(int anzahl)
     return Zahl(a) + QLatin1String("/(") + Zahl(b) + u'/' + Zahl(c) + u')';
 }
 
+// A drawn chain of ops 1 … 4; the text is only written for the chain that is
+// kept, so rejection loops over chains stay cheap.
 struct Kette {
-    QString text;
-    int summe = 0; // value of an addition/subtraction chain (ops 1 … 3)
+    int op = 1;
+    int anzahl = 0;
+    int zahlen[6] = {};
+    bool plus[6] = {}; // the operator in front of operand i (op 3)
+    int summe = 0;     // value of an addition/subtraction chain
+
+    QString Text() const
+    {
+        QString text;
+        for (int i = 0; i < anzahl; ++i) {
+            if (i > 0)
+                text += op == 4 ? QChar(u'*') : Plus(plus[i]);
+            text += Zahl(zahlen[i]);
+        }
+        return text;
+    }
 };
 
-Kette KetteMitWert(int op, int anzahl)
+Kette ZieheKette(int op, int anzahl)
 {
-    op = std::clamp(op, 1, 5);
-    if (op == 5)
-        return {Quotientenkette(anzahl <= 2 ? 2 : 3), 0};
-    anzahl = std::clamp(anzahl, 2, 6);
-
-    const Tupelliste& liste = KettenBetraege(op, anzahl);
-    const Tupel& t = liste[size_t(Random(int(liste.size())))];
-    int zahlen[6] = {};
-    for (int i = 0; i < anzahl; ++i)
-        zahlen[i] = MitVorzeichen(t[size_t(i)]);
-
     Kette k;
-    bool plus = true;
-    for (int i = 0; i < anzahl; ++i) {
-        k.summe += plus ? zahlen[i] : -zahlen[i];
-        k.text += Zahl(zahlen[i]);
-        switch (op) {
-        case 1: plus = true; k.text += u'+'; break;
-        case 2: plus = false; k.text += u'-'; break;
-        case 3: plus = Random(2) == 0; k.text += Plus(plus); break;
-        default: k.text += u'*'; break;
-        }
+    k.op = std::clamp(op, 1, 4);
+    k.anzahl = std::clamp(anzahl, 2, 6);
+    const Tupelliste& liste = KettenBetraege(k.op, k.anzahl);
+    const Tupel& t = liste[size_t(Random(int(liste.size())))];
+    for (int i = 0; i < k.anzahl; ++i)
+        k.zahlen[i] = MitVorzeichen(t[size_t(i)]);
+    for (int i = 0; i < k.anzahl; ++i) {
+        k.plus[i] = i == 0 || k.op == 1 || (k.op == 3 && Random(2) == 0);
+        k.summe += k.plus[i] ? k.zahlen[i] : -k.zahlen[i];
     }
-    k.text.chop(1);
     return k;
+}
+
+QString Kettentext(int op, int anzahl)
+{
+    if (op == 5)
+        return Quotientenkette(anzahl <= 2 ? 2 : 3);
+    return ZieheKette(op, anzahl).Text();
 }
 
 // ------------------------------------------------------ groups and bars --
@@ -610,13 +620,13 @@ QString Grundrechnungstext(const Variante& v, const int* n, const int* s)
 
 QString BaueKette(int op, int anzahl)
 {
-    return Cut(KetteMitWert(op, anzahl).text, ShortLen80);
+    return Cut(Kettentext(op, anzahl), ShortLen80);
 }
 
 QString BaueKlammern(int op, int anzahl)
 {
     anzahl = std::clamp(anzahl, 2, 6);
-    QString text = KetteMitWert(op, anzahl).text;
+    QString text = Kettentext(op, anzahl);
     if (op == 5) // a three-number quotient has its group already
         return Cut(text, ShortLen80);
     const auto& wahlen = Klammerwahlen(anzahl);
@@ -630,7 +640,7 @@ QString BaueKlammern(int op, int anzahl)
 QString BaueBetraege(int op, int anzahl)
 {
     anzahl = std::clamp(anzahl, 2, 6);
-    QString text = KetteMitWert(op, anzahl).text;
+    QString text = Kettentext(op, anzahl);
     const int e = Random(100) + 1;
     if (op == 5 && anzahl >= 3) {
         // The bracketed quotient becomes the absolute value.
@@ -649,17 +659,17 @@ QString BaueVerbindung(int art, int anzahl)
     if (art != 2) {
         while (true) {
             const int x = VorzeichenZahl(11);
-            const Kette kette = KetteMitWert(3, anzahl - 1);
+            const Kette kette = ZieheKette(3, anzahl - 1);
             if (kette.summe * x < 150)
-                return Cut(u'(' + kette.text + QLatin1String(")*") + Zahl(x), ShortLen80);
+                return Cut(u'(' + kette.Text() + QLatin1String(")*") + Zahl(x), ShortLen80);
         }
     }
     while (true) {
         const int x = VorzeichenZahl(26);
-        const Kette kette = KetteMitWert(3, anzahl - 1);
+        const Kette kette = ZieheKette(3, anzahl - 1);
         const int c = kette.summe;
         if (c % x == 0 && c > 0 && c < 300)
-            return Cut(u'(' + kette.text + QLatin1String(")/") + Zahl(x), ShortLen80);
+            return Cut(u'(' + kette.Text() + QLatin1String(")/") + Zahl(x), ShortLen80);
     }
 }
 
