@@ -8,6 +8,7 @@
 // Screens of the other folders (their libraries are linked in
 // shell/CMakeLists.txt).
 #include "integer/AuswertungU.h"
+#include "integer/GanzUebungU.h"
 #include "intro/EinstiegGanzU.h"
 #include "intro/EinstiegRationalU.h"
 #include "intro/GanzMusterU.h"
@@ -58,7 +59,7 @@ int main(int argc, char* argv[])
     // ---- The forms, in this order. To add a screen: include its header
     // ---- above, put its line in its place below (with the Formular value
     // ---- when the menu opens it), and link its library to minusland.
-    // TfrmGanzUebung:         Erzeuge(frmGanzUebung, Formular::GanzUebung);
+    Erzeuge(frmGanzUebung, Formular::GanzUebung);
     Erzeuge(frmGanzEinstieg, Formular::GanzEinstieg);
     Erzeuge(frmGanzMuster, Formular::GanzMuster);
     Erzeuge(frmAuswertung);

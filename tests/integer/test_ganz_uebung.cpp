@@ -1,5 +1,6 @@
 #include "integer/GanzUebungU.h"
 
+#include "GanzTestHilfen.h"
 #include "common/ModalHelper.h"
 #include "core/NumberHelpers.h"
 #include "core/PaintBox.h"
@@ -24,16 +25,6 @@ const QColor Braun(153, 102, 51);
 QColor Textfarbe(QWidget* w)
 {
     return w->palette().color(QPalette::WindowText);
-}
-
-// What the pupil types for the stored result of line i ("-" is typed as the
-// hyphen; the box turns it into the en dash).
-QString Richtig(int i)
-{
-    const QString e = AufgabenGanz[i].Ergebnis;
-    if (Vereinfacht || e == QLatin1String("0") || e.startsWith(u'-'))
-        return e;
-    return u'+' + e;
 }
 
 // Counts red pixels in the row band of line i of the painted page.
@@ -72,7 +63,7 @@ private slots:
 
 private:
     void Oeffne(int art, int stufe);
-    void Tippe(int zeile, const QString& text);
+    void Tippe(int zeile, const QString& text) { ::Tippe(frm, zeile, text); }
 
     TfrmGanzUebung* frm = nullptr;
 };
@@ -102,19 +93,8 @@ void TestGanzUebung::Oeffne(int art, int stufe)
     ArtGanz = art;
     StufenGanz[art - 1] = stufe;
     frm->show();
-    QApplication::setActiveWindow(frm);
-    QVERIFY(QTest::qWaitForWindowActive(frm));
+    Aktiviere(frm);
     QTRY_VERIFY(frm->edt[1]->hasFocus());
-}
-
-// Types into the focused box of line zeile and leaves it with Enter.
-void TestGanzUebung::Tippe(int zeile, const QString& text)
-{
-    QTRY_VERIFY2(frm->edt[zeile]->hasFocus(), qPrintable(QStringLiteral("Fokus nicht in Zeile %1").arg(zeile)));
-    frm->edt[zeile]->selectAll();
-    QTest::keyClicks(frm->edt[zeile], text);
-    QTest::keyClick(frm->edt[zeile], Qt::Key_Return);
-    QCoreApplication::processEvents();
 }
 
 void TestGanzUebung::aufbauUndTitel()
@@ -214,7 +194,7 @@ void TestGanzUebung::urteileImVorzeichenModus()
     QVERIFY(frm->img[1]->pixmap().toImage() != frm->img[2]->pixmap().toImage());
     QVERIFY(frm->img[2]->pixmap().toImage() != frm->img[3]->pixmap().toImage());
 
-    // Two signs: a message, nothing counted.
+    // A sign that does not stand in front is missing all the same.
     AnswerNextMessage(&meldung);
     Tippe(3, QStringLiteral("7+7"));
     QTRY_COMPARE(meldung, QStringLiteral("Das Vorzeichen fehlt!"));
@@ -296,7 +276,7 @@ void TestGanzUebung::zweimalFalschZeigtErgebnisUndEingabeInRot()
     AufgabenGanz[2].Ergebnis = QStringLiteral("-3");
     Tippe(2, QStringLiteral("-3"));
     QTRY_VERIFY(frm->edt[3]->hasFocus());
-    frm->grab().save(QStringLiteral("ganz_richtig_falsch.png"));
+    Foto(frm, QStringLiteral("ganz_richtig_falsch"));
 }
 
 void TestGanzUebung::zweiterVersuchGehoertZurSelbenZeile()
@@ -361,9 +341,9 @@ void TestGanzUebung::meldungUrteiltNichtNochEinmal()
 void TestGanzUebung::weiterMitLeerenFeldern()
 {
     Oeffne(1, 2);
-    Tippe(1, Richtig(1));
-    Tippe(2, Richtig(2));
-    Tippe(3, Richtig(3));
+    Tippe(1, RichtigeEingabe(1));
+    Tippe(2, RichtigeEingabe(2));
+    Tippe(3, RichtigeEingabe(3));
     QString meldung;
     AnswerNextMessage(&meldung);
     QTest::mouseClick(frm->btnWeiter, Qt::LeftButton);
@@ -371,13 +351,13 @@ void TestGanzUebung::weiterMitLeerenFeldern()
     QTRY_VERIFY(frm->edt[4]->hasFocus());
     QCOMPARE(frm->lblDurchgang->text(), QStringLiteral("1 / 3"));
 
-    Tippe(4, Richtig(4));
+    Tippe(4, RichtigeEingabe(4));
     AnswerNextMessage(&meldung);
     frm->btnWeiter->click();
     QTRY_COMPARE(meldung, QStringLiteral("Es fehlt noch 1 Eintrag!"));
     QTRY_VERIFY(frm->edt[5]->hasFocus());
 
-    Tippe(5, Richtig(5));
+    Tippe(5, RichtigeEingabe(5));
     frm->btnWeiter->click();
     QCOMPARE(frm->lblDurchgang->text(), QStringLiteral("2 / 3"));
     QCOMPARE(frm->lblAktVersuche->text(), QStringLiteral("0"));
@@ -446,7 +426,7 @@ void TestGanzUebung::einfuegenFiltertZeichen()
 void TestGanzUebung::darstellungWechselnVorDerErstenAntwort()
 {
     Oeffne(1, 3);
-    frm->PaintBild().save(QStringLiteral("ganz_mit_vorzeichen.png"));
+    Foto(frm, QStringLiteral("ganz_mit_vorzeichen"));
     bool plusImVorzeichenModus = false;
     for (int i = 1; i <= 5; ++i)
         plusImVorzeichenModus = plusImVorzeichenModus || AnzeigeTexte[i].contains(u'+');
@@ -461,9 +441,9 @@ void TestGanzUebung::darstellungWechselnVorDerErstenAntwort()
         QVERIFY(!AnzeigeTexte[i].contains(u'('));
         QCOMPARE(frm->edt[i]->accessibleDescription(), AnzeigeTexte[i]);
     }
-    frm->grab().save(QStringLiteral("ganz_vereinfacht.png"));
+    Foto(frm, QStringLiteral("ganz_vereinfacht"));
 
-    Tippe(1, Richtig(1));
+    Tippe(1, RichtigeEingabe(1));
     QVERIFY(!frm->grpEinfach->isEnabled());
 }
 
@@ -473,7 +453,7 @@ void TestGanzUebung::ganzeUebungBisZurAuswertung()
     for (int seite = 1; seite <= 3; ++seite) {
         QCOMPARE(frm->lblDurchgang->text(), QStringLiteral("%1 / 3").arg(seite));
         for (int i = 1; i <= 5; ++i)
-            Tippe(i, Richtig(i));
+            Tippe(i, RichtigeEingabe(i));
         QCOMPARE(frm->lblAktPunkte->text(), QStringLiteral("5,0"));
         QCOMPARE(frm->lblAktVersuche->text(), QStringLiteral("5"));
         if (seite < 3) {
