@@ -3,12 +3,12 @@
 #include <QtTest>
 
 #include <atomic>
-#include <cstdlib>
 #include <new>
 
 // The evaluator allocates its nodes with the non-throwing new; replacing it
 // here lets a test run out of memory at a chosen node. Qt's own strings use
-// malloc and are not affected.
+// malloc and are not affected. Memory comes from the ordinary new, so the
+// ordinary delete releases it.
 namespace {
 std::atomic<int> knotenBisFehler{-1}; // -1: never fail
 }
@@ -19,12 +19,16 @@ void* operator new(std::size_t size, const std::nothrow_t&) noexcept
         return nullptr;
     if (knotenBisFehler.load() > 0)
         --knotenBisFehler;
-    return std::malloc(size ? size : 1);
+    try {
+        return ::operator new(size);
+    } catch (...) {
+        return nullptr;
+    }
 }
 
 void operator delete(void* p, const std::nothrow_t&) noexcept
 {
-    std::free(p);
+    ::operator delete(p);
 }
 
 namespace {
