@@ -121,10 +121,14 @@ QImage StatusBild(StatusArt art)
 
 namespace {
 
-// A stroke with a darker rim: drawn twice, wide and dark, then narrow and
-// bright, with a touch of light along the upper edge.
-void ZeichneStrich(QPainter& p, const QPainterPath& pfad, const QColor& farbe)
+// A mark: the path drawn as a stroke with a darker rim (wide and dark, then
+// narrow and bright, with a touch of light along the upper edge) on a
+// transparent square.
+QImage Marke(const QPainterPath& pfad, const QColor& farbe)
 {
+    QImage bild = LeeresBild(MarkeSeite, MarkeSeite);
+    QPainter p(&bild);
+    p.setRenderHint(QPainter::Antialiasing);
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(QColor(0, 0, 0, 60), 10, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.drawPath(pfad.translated(1, 1.5));
@@ -134,35 +138,28 @@ void ZeichneStrich(QPainter& p, const QPainterPath& pfad, const QColor& farbe)
     p.drawPath(pfad);
     p.setPen(QPen(farbe.lighter(150), 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.drawPath(pfad.translated(-0.8, -1.2));
+    return bild;
 }
 
 } // namespace
 
 QImage MarkeRichtig()
 {
-    QImage bild = LeeresBild(MarkeSeite, MarkeSeite);
-    QPainter p(&bild);
-    p.setRenderHint(QPainter::Antialiasing);
     QPainterPath haken;
     haken.moveTo(7, 21);
     haken.lineTo(16, 31);
     haken.quadTo(22, 16, 34, 7);
-    ZeichneStrich(p, haken, QColor(30, 170, 50));
-    return bild;
+    return Marke(haken, QColor(30, 170, 50));
 }
 
 QImage MarkeFalsch()
 {
-    QImage bild = LeeresBild(MarkeSeite, MarkeSeite);
-    QPainter p(&bild);
-    p.setRenderHint(QPainter::Antialiasing);
     QPainterPath kreuz;
     kreuz.moveTo(9, 9);
     kreuz.lineTo(31, 31);
     kreuz.moveTo(31, 9);
     kreuz.lineTo(9, 31);
-    ZeichneStrich(p, kreuz, QColor(225, 35, 35));
-    return bild;
+    return Marke(kreuz, QColor(225, 35, 35));
 }
 
 namespace {

@@ -5,11 +5,12 @@
 #include "core/Markup.h"
 #include "core/PaintBox.h"
 #include "core/WorldWindow.h"
+#include "integer/FormHilfen.h"
+#include "shell/Fenster.h"
 
 #include <QEvent>
 #include <QLabel>
 #include <QMenuBar>
-#include <QScreen>
 #include <QVBoxLayout>
 
 namespace {
@@ -70,11 +71,8 @@ TfrmInformation::TfrmInformation(QWidget* parent)
 {
     setObjectName(QStringLiteral("frmInformation"));
     setWindowTitle(QStringLiteral("Informationen"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowCloseButtonHint);
-    QFont schrift(ResolveFontFamily(QStringLiteral("Arial")));
-    schrift.setBold(true);
-    setFont(schrift);
+    setWindowFlags(FesterRahmen(Qt::Dialog));
+    setFont(ArialFett(PointsToPixels(8)));
 
     auto* aufbau = new QVBoxLayout(this);
     aufbau->setContentsMargins(0, 0, 0, 0);
@@ -159,9 +157,6 @@ void TfrmInformation::showEvent(QShowEvent* event)
 {
     // Another screen may have moved the shared world window meanwhile.
     FormActivate();
-    if (const QScreen* schirm = screen()) {
-        const QRect frei = schirm->availableGeometry();
-        move(frei.x() + (frei.width() - width()) / 2, frei.y() + (frei.height() - height()) / 2);
-    }
+    ZentriereAufSchirm(this);
     QDialog::showEvent(event);
 }

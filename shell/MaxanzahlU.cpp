@@ -1,8 +1,9 @@
 #include "shell/MaxanzahlU.h"
 
-#include "core/Canvas.h"
 #include "core/Meldung.h"
+#include "integer/FormHilfen.h"
 #include "integer/GanzSpeicher.h"
+#include "shell/Fenster.h"
 
 #include <QFocusEvent>
 #include <QGroupBox>
@@ -24,13 +25,9 @@ TfrmMaxanzahl::TfrmMaxanzahl(QWidget* parent)
 {
     setObjectName(QStringLiteral("frmMaxanzahl"));
     setWindowTitle(QStringLiteral("Durchgänge"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowCloseButtonHint);
+    setWindowFlags(FesterRahmen(Qt::Dialog));
     setFixedSize(ClientBreite, ClientHoehe);
-    QFont schrift(ResolveFontFamily(QStringLiteral("Arial")));
-    schrift.setPixelSize(19);
-    schrift.setBold(true);
-    setFont(schrift);
+    setFont(ArialFett(19));
 
     grpMax = new QGroupBox(QStringLiteral(" Max. Anzahl der Durchgänge (3-10) "), this);
     grpMax->setObjectName(QStringLiteral("grpMax"));

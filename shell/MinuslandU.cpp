@@ -3,8 +3,10 @@
 #include "assets/Bilder.h"
 #include "core/Canvas.h"
 #include "core/PaintBox.h"
+#include "integer/FormHilfen.h"
 #include "integer/GanzSpeicher.h"
 #include "rational/RationalSpeicher.h"
+#include "shell/Fenster.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -16,14 +18,6 @@
 
 namespace {
 
-QFont ArialFett(int pixel)
-{
-    QFont schrift(ResolveFontFamily(QStringLiteral("Arial")));
-    schrift.setPixelSize(pixel);
-    schrift.setBold(true);
-    return schrift;
-}
-
 // A transparent white label over the backdrop.
 QLabel* Beschriftung(QWidget* eltern, const char* name, const QString& text, int pixel,
                      Qt::Alignment ausrichtung)
@@ -32,9 +26,7 @@ QLabel* Beschriftung(QWidget* eltern, const char* name, const QString& text, int
     label->setObjectName(QString::fromLatin1(name));
     label->setFont(ArialFett(pixel));
     label->setAlignment(ausrichtung);
-    QPalette farben = label->palette();
-    farben.setColor(QPalette::WindowText, Qt::white);
-    label->setPalette(farben);
+    SetzeTextfarbe(label, Qt::white);
     label->setAttribute(Qt::WA_TranslucentBackground);
     return label;
 }
@@ -58,18 +50,14 @@ TfrmMinusland::TfrmMinusland(QWidget* parent)
     setObjectName(QStringLiteral("frmMinusland"));
     setWindowTitle(QStringLiteral("Minusland"));
     // A fixed frame with the system menu only: no minimise or maximise box.
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowCloseButtonHint);
+    setWindowFlags(FesterRahmen(Qt::Window));
     BaueOberflaeche();
     BaueMenue();
 
     // The client area below the menu bar is the designed 1016 × 722.
     const int menuehoehe = menuBar()->sizeHint().height();
     setFixedSize(ClientBreite, ClientHoehe + menuehoehe);
-    if (QScreen* schirm = QGuiApplication::primaryScreen()) {
-        const QRect frei = schirm->availableGeometry();
-        move(frei.x() + (frei.width() - width()) / 2, frei.y() + (frei.height() - height()) / 2);
-    }
+    ZentriereAufSchirm(this);
     AktualisiereMenue();
 }
 
@@ -506,6 +494,14 @@ void TfrmMinusland::changeEvent(QEvent* event)
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
         FormActivate();
+}
+
+void TfrmMinusland::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    // Also when shown again after a screen: not every window system
+    // activates a window that appears (no window manager, offscreen).
+    FormActivate();
 }
 
 void TfrmMinusland::closeEvent(QCloseEvent* event)
