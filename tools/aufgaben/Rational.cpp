@@ -1,10 +1,39 @@
 #include "tools/aufgaben/Aufgaben.h"
 
-// Placeholder until the rational exercises can be printed.
+#include "rational/RationalKatalog.h"
+#include "rational/RationalSpeicher.h"
+#include "rational/RationalTermBauer.h"
+
+// minusland-aufgaben rational ART STUFE: rational exercises of kind ART
+// (1 Addition, 2 Subtraktion, 3 Multiplikation, 4 Division, 5 Gemischt) at
+// level STUFE, drawn by the catalogue entry exactly as a drill page draws
+// them. One JSON object per line:
+//   {"quelle":"BaueDivision(6)","term":"…","ergebnis":"-3/2",
+//    "istBruch":true,"sonderdarstellung":true,"form":0}
+// term and ergebnis as stored (fraction markup or decimal term, the exact
+// result); form is the mixed term's shape, 0 for the other kinds.
 int DruckeRational(const QStringList& args, QTextStream& out, QTextStream& err)
 {
-    Q_UNUSED(args);
-    Q_UNUSED(out);
-    err << QString::fromUtf8("rationale Aufgaben sind noch nicht verfügbar") << Qt::endl;
-    return ExitFalscheArgumente;
+    AufgabenArgumente a;
+    QString fehler;
+    if (!LiesArgumente(args, 5, RationalStufen, a, fehler)) {
+        err << "minusland-aufgaben rational: " << fehler << Qt::endl;
+        return ExitFalscheArgumente;
+    }
+    SetzeZufall(a);
+    RationalArt = a.art;
+    RationalVereinfacht = a.vereinfacht;
+    auto wahrheit = [](bool b) { return b ? QStringLiteral("true") : QStringLiteral("false"); };
+    for (int i = 0; i < a.anzahl; ++i) {
+        RationalAufgaben[1] = TRationalAufgabe{};
+        const int variante = RationalEintrag(a.art, a.stufe, 1);
+        const TRationalAufgabe& aufgabe = RationalAufgaben[1];
+        out << "{\"quelle\":" << JsonText(BauerName(a.art) + u'(' + QString::number(variante) + u')')
+            << ",\"term\":" << JsonText(aufgabe.Term) << ",\"ergebnis\":" << JsonText(aufgabe.Ergebnis)
+            << ",\"istBruch\":" << wahrheit(aufgabe.IstBruch)
+            << ",\"sonderdarstellung\":" << wahrheit(aufgabe.Sonderdarstellung) << ",\"form\":" << aufgabe.Form
+            << "}\n";
+    }
+    out.flush();
+    return 0;
 }
