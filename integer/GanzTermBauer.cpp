@@ -295,12 +295,16 @@ void SetzeBetraege(QString& text, int anzahl, int e)
 
 using Bedingung = bool (*)(const int* n, const int* s);
 
-// A part of a shape whose letters are drawn together until the part's own
+// A part of a shape whose letters are redrawn together until the part's own
 // condition holds. The condition must follow from the variant's conditions:
-// it only narrows the draw, the full check decides.
+// it only spares redrawing the other numbers, the full check decides.
+// A table part (its condition must not depend on the operators) is instead
+// picked from all its admissible tuples, enumerated at first use: for parts
+// that redrawing would rarely hit.
 struct Teil {
     const char* buchstaben = nullptr;
     Bedingung passt = nullptr;
+    bool tabelle = false;
 };
 
 // A shape: lower-case letters a … f are signed numbers in parentheses,
@@ -346,16 +350,17 @@ bool G(const int* n, int i, int j)
 }
 
 #define BED [](const int* n, const int* s) -> bool
-#define TEIL(b, ausdruck) Teil{b, BED { (void)s; return ausdruck; }}
+#define TEIL(b, ausdruck) Teil{b, BED { (void)s; return ausdruck; }, false}
+#define TABELLE(b, ausdruck) Teil{b, BED { (void)s; return ausdruck; }, true}
 
 const Variante Varianten[39] = {
-    /* 1 */ {u"(a*b)/c", {41, 41, 41}, {TEIL("abc", P(n, 0, 1, 49) && Teilbar(n[0] * n[1], n[2]))},
+    /* 1 */ {u"(a*b)/c", {41, 41, 41}, {TABELLE("ab", P(n, 0, 1, 49) && B(n[0]) != B(n[1]))},
              BED { (void)s; return P(n, 0, 1, 49) && Verschieden3(n); }},
     /* 2 */ {u"(a/b)*c", {41, 41, 41}, {TEIL("ab", Q(n, 0, 1))},
              BED { (void)s; return B(n[0]) != B(n[1]) && Verschieden3(n); }},
     /* 3 */ {u"a*(b/c)", {41, 41, 41}, {TEIL("bc", Teilbar(n[1], n[2]))},
              BED { (void)s; return Verschieden3(n); }},
-    /* 4 */ {u"a/(b*c)", {101, 81, 81}, {TEIL("bc", P(n, 1, 2, 101))},
+    /* 4 */ {u"a/(b*c)", {101, 81, 81}, {TABELLE("bc", P(n, 1, 2, 101) && B(n[1]) != B(n[2]))},
              BED { (void)s; return Verschieden3(n); }},
     /* 5 */ {u"(a±b)*c", {101, 101, 101}, {}, BED { (void)s; return Verschieden3(n); }},
     /* 6 */ {u"(a±b)/c", {101, 101, 101}, {}, BED { (void)s; return Verschieden3(n); }},
@@ -426,7 +431,12 @@ const Variante Varianten[39] = {
               BED { return n[0] + s[0] * n[1] != 0 && n[2] + s[1] * n[3] + s[2] * n[4] != 0; }},
     /* 35 */ {u"(a±b)*(c±d±e)", {51, 51, 51, 51, 51}, {},
               BED { return n[0] + s[0] * n[1] != 0 && n[2] + s[1] * n[3] + s[2] * n[4] != 0; }},
-    /* 36 */ {u"(a±b±c*d)*e", {51, 51, 41, 41, 51}, {},
+    // 36: a factor e of at least 2 leaves the group at most 49.
+    /* 36 */ {u"(a±b±c*d)*e", {51, 51, 41, 41, 51},
+              {Teil{"abcd", BED {
+                   const int g = n[0] + s[0] * n[1] + s[1] * n[2] * n[3];
+                   return n[2] * n[3] <= 39 && g != 0 && B(g) <= 49;
+               }}},
               BED { return n[2] * n[3] <= 39 && n[0] + s[0] * n[1] + s[1] * n[2] * n[3] != 0; }},
     /* 37 */ {u"(a±b±c*d)/e", {31, 31, 31, 31, 31}, {},
               BED { return n[2] * n[3] <= 39 && n[0] + s[0] * n[1] + s[1] * n[2] * n[3] != 0; }},
@@ -445,6 +455,7 @@ const Variante Varianten[39] = {
 };
 
 #undef TEIL
+#undef TABELLE
 #undef BED
 
 bool IstZahlbuchstabe(char16_t c)
@@ -538,9 +549,9 @@ bool IstBetrag(const Variante& v, int buchstabe)
     return false;
 }
 
-// All value tuples of a part that meet its condition, each repeated by its
-// chance under the draws (a bar number is negative 7 times in 9, positive 2
-// times), so that one uniform pick from the list is one accepted draw.
+// All value tuples of a table part that meet its condition, each repeated by
+// its chance under the draws (a bar number is negative 7 times in 9, positive
+// 2 times), so that one uniform pick from the list is one accepted draw.
 std::vector<qint8> Teilliste(const Variante& v, const Teil& teil)
 {
     const int k = int(std::strlen(teil.buchstaben));
@@ -591,7 +602,7 @@ const Teillisten& TeillistenDer(int variante)
     std::call_once(einmal[variante - 1], [variante] {
         const Variante& v = Varianten[variante - 1];
         for (size_t t = 0; t < v.teile.size(); ++t)
-            if (v.teile[t].buchstaben)
+            if (v.teile[t].tabelle)
                 listen[variante - 1].liste[t] = Teilliste(v, v.teile[t]);
     });
     return listen[variante - 1];
@@ -677,7 +688,6 @@ QString BaueGrundrechnung(int variante)
 {
     variante = std::clamp(variante, 1, 39);
     const Variante& v = Varianten[variante - 1];
-    const Teillisten& listen = TeillistenDer(variante);
 
     int s[5] = {};
     int ops = 0;
@@ -694,22 +704,33 @@ QString BaueGrundrechnung(int variante)
         for (const char* b = t.buchstaben; b && *b; ++b)
             inTeil[*b - 'a'] = true;
 
-    // Any failed check redraws every number, so the accepted numbers are
-    // uniform over all admissible ones, as if all were redrawn at once.
+    // A part is redrawn until its own condition holds; any failed full check
+    // redraws every number. So the accepted numbers follow the distribution
+    // of redrawing all of them at once until everything holds, only faster.
+    const auto ziehe = [&v](int i) {
+        return IstBetrag(v, i) ? BetragsZahl(v.m[size_t(i)]) : VorzeichenZahl(v.m[size_t(i)]);
+    };
     int n[6] = {};
     do {
         for (int i = 0; i < buchstaben; ++i)
             if (!inTeil[i])
-                n[i] = IstBetrag(v, i) ? BetragsZahl(v.m[size_t(i)]) : VorzeichenZahl(v.m[size_t(i)]);
+                n[i] = ziehe(i);
         for (size_t t = 0; t < v.teile.size(); ++t) {
-            const char* b = v.teile[t].buchstaben;
-            if (!b)
+            const Teil& teil = v.teile[t];
+            if (!teil.buchstaben)
                 continue;
-            const int k = int(std::strlen(b));
-            const auto& liste = listen.liste[t];
-            const int wahl = Random(int(liste.size()) / k) * k;
-            for (int j = 0; j < k; ++j)
-                n[b[j] - 'a'] = liste[size_t(wahl + j)];
+            const int k = int(std::strlen(teil.buchstaben));
+            if (teil.tabelle) {
+                const auto& liste = TeillistenDer(variante).liste[t];
+                const int wahl = Random(int(liste.size()) / k) * k;
+                for (int j = 0; j < k; ++j)
+                    n[teil.buchstaben[j] - 'a'] = liste[size_t(wahl + j)];
+                continue;
+            }
+            do {
+                for (int j = 0; j < k; ++j)
+                    n[teil.buchstaben[j] - 'a'] = ziehe(teil.buchstaben[j] - 'a');
+            } while (!teil.passt(n, s));
         }
     } while (!PasstVariante(v, n, s));
 
