@@ -75,19 +75,18 @@ void SammleBetraege(Tupelliste& liste, Tupel& t, int i, int anzahl, int von, int
     }
 }
 
-// Ops 1 … 3 draw magnitudes 1 … 15, op 4 draws 2 … 16.
+// Ops 1 … 3 draw magnitudes 1 … 15, op 4 draws 2 … 16. Each list is built
+// at its first use.
 const Tupelliste& KettenBetraege(int op, int anzahl)
 {
-    static const auto tabellen = [] {
-        std::array<std::array<Tupelliste, 7>, 2> t;
-        for (int mal = 0; mal < 2; ++mal)
-            for (int n = 2; n <= 6; ++n) {
-                Tupel tupel{};
-                SammleBetraege(t[mal][n], tupel, 0, n, mal ? 2 : 1, mal ? 16 : 15, 1);
-            }
-        return t;
-    }();
-    return tabellen[op == 4 ? 1 : 0][anzahl];
+    static std::once_flag einmal[2][7];
+    static Tupelliste listen[2][7];
+    const int mal = op == 4 ? 1 : 0;
+    std::call_once(einmal[mal][anzahl], [mal, anzahl] {
+        Tupel tupel{};
+        SammleBetraege(listen[mal][anzahl], tupel, 0, anzahl, mal ? 2 : 1, mal ? 16 : 15, 1);
+    });
+    return listen[mal][anzahl];
 }
 
 // Exact quotients: pairs a / b with a, b in 2 … 151, b | a, a > b; triples
