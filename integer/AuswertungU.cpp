@@ -76,18 +76,21 @@ int AuswertungProzent(float punkte, int versuche)
 
 QString AuswertungBemerkung(int prozent)
 {
-    if (prozent <= 30)
-        return QStringLiteral("Du musst noch sehr viel üben!");
-    if (prozent <= 50)
-        return QStringLiteral("Du solltest noch viel üben!");
-    if (prozent <= 65)
-        return QStringLiteral("Nicht schlecht, aber du solltest noch etwas üben!");
-    if (prozent <= 75)
-        return QStringLiteral("Du bist schon recht gut. Ein wenig Übung wäre aber günstig.");
-    if (prozent <= 90)
-        return QStringLiteral("Du bist schon sehr gut, aber noch nicht Spitze! Übe noch etwas weiter.");
-    if (prozent <= 99)
-        return QStringLiteral("Du bist schon fast perfekt! Du gehörst schon zu den Profis.");
+    // Upper end of each band of the rounded percentage, with its remark.
+    static const struct {
+        int bis;
+        const char* bemerkung;
+    } baender[] = {
+        {30, "Du musst noch sehr viel üben!"},
+        {50, "Du solltest noch viel üben!"},
+        {65, "Nicht schlecht, aber du solltest noch etwas üben!"},
+        {75, "Du bist schon recht gut. Ein wenig Übung wäre aber günstig."},
+        {90, "Du bist schon sehr gut, aber noch nicht Spitze! Übe noch etwas weiter."},
+        {99, "Du bist schon fast perfekt! Du gehörst schon zu den Profis."},
+    };
+    for (const auto& band : baender)
+        if (prozent <= band.bis)
+            return QString::fromUtf8(band.bemerkung);
     return QStringLiteral("Sehr gut! Du bist ein Zahlenprofi.");
 }
 

@@ -331,6 +331,14 @@ TfrmGanzUebung::TfrmGanzUebung(QWidget* parent)
     lblAnzeige->raise();
 }
 
+TfrmGanzUebung::~TfrmGanzUebung()
+{
+    // A screen destroyed while shown loses the focus on the way out; the
+    // boxes must not report that to the half-destroyed form.
+    for (int i = 1; i <= 5; ++i)
+        edt[i]->disconnect(this);
+}
+
 QImage TfrmGanzUebung::PaintBild() const
 {
     return pntZahlen->Render();
@@ -366,7 +374,6 @@ void TfrmGanzUebung::FormActivate()
 {
     offen_ = true;
     nacharbeit_.aktiv = false;
-    zweiterVersuchZeile_ = 0;
     Randomize();
     SetWorldWindow(0, 1000, 0, 700, -25, 25, -20, 20);
 
@@ -376,12 +383,7 @@ void TfrmGanzUebung::FormActivate()
     setWindowTitle(GanzUebungTitel());
     ZeigeAnleitung();
 
-    AnzVersuche = 0;
-    Versuch = 1;
-    Punkte = 0;
-    PunkteGesamt = 0;
-    AnzVersucheGesamt = 0;
-    AktDurchgang = 1;
+    NeueUebung();
     MaxDurchgaenge = GewaehlteDurchgaenge >= 1 ? GewaehlteDurchgaenge : 3;
     lblAktVersuche->setText(QStringLiteral("0"));
     lblAktPunkte->setText(QStringLiteral("0"));
@@ -697,6 +699,17 @@ void TfrmGanzUebung::NeuerDurchgang()
     zweiterVersuchZeile_ = 0;
 }
 
+void TfrmGanzUebung::NeueUebung()
+{
+    AnzVersuche = 0;
+    Versuch = 1;
+    zweiterVersuchZeile_ = 0;
+    Punkte = 0;
+    PunkteGesamt = 0;
+    AnzVersucheGesamt = 0;
+    AktDurchgang = 1;
+}
+
 void TfrmGanzUebung::btnWeiterClick()
 {
     if (ErledigeNacharbeit())
@@ -748,16 +761,10 @@ void TfrmGanzUebung::btnAuswertungClick()
         return;
 
     // A new drill of the same kind and level.
-    AnzVersuche = 0;
-    Versuch = 1;
-    Punkte = 0;
-    PunkteGesamt = 0;
-    AnzVersucheGesamt = 0;
-    AktDurchgang = 1;
+    NeueUebung();
     btnWeiter->show();
     btnAuswertung->hide();
     SeiteLeeren();
-    zweiterVersuchZeile_ = 0;
     SeiteFuellen();
     lblDurchgang->setText(QStringLiteral("1 / %1").arg(MaxDurchgaenge));
     ZeigeZaehler();

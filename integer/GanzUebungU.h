@@ -69,6 +69,7 @@ class TfrmGanzUebung : public QDialog {
     Q_OBJECT
 public:
     explicit TfrmGanzUebung(QWidget* parent = nullptr);
+    ~TfrmGanzUebung() override;
 
     // Page operations on the drill state.
     void SeiteLeeren();
@@ -127,6 +128,7 @@ private:
     void SetzeMarke(int zeile, int versuch, int art);
     void SetzeEingabePositionen();
     void NeuerDurchgang();
+    void NeueUebung(); // the counters of a fresh drill
 
     // A message or a focus return that must wait until the focus change
     // that triggered the judgement is complete.
