@@ -2,6 +2,7 @@
 #include "core/NumberHelpers.h"
 #include "rational/RationalAnzeige.h"
 #include "rational/RationalPruefung.h"
+#include "rational/RationalTermBauer.h"
 
 #include <QTest>
 
@@ -95,6 +96,80 @@ private slots:
         QFETCH(QString, einfach);
         QCOMPARE(DezimaltermAnzeige(term, false), vorzeichen);
         QCOMPARE(DezimaltermAnzeige(term, true), einfach);
+    }
+
+    void shapeChoice()
+    {
+        using B = RationalBildschirm;
+        // Operand count 2, 3, 3 grouped, in both modes.
+        QCOMPARE(RationalFormNr(B::AddSub, false, 2, false, 0), 1);
+        QCOMPARE(RationalFormNr(B::AddSub, false, 3, true, 0), 3);
+        QCOMPARE(RationalFormNr(B::AddSub, true, 3, false, 0), 8);
+        QCOMPARE(RationalFormNr(B::AddSub, true, 3, true, 0), 9);
+        QCOMPARE(RationalFormNr(B::MultDiv, true, 2, false, 0), 10);
+        QCOMPARE(RationalFormNr(B::MultDiv, true, 3, true, 0), 12);
+        QCOMPARE(RationalFormNr(B::MultDiv, false, 4, false, 0), 0);
+        // The mixed screen by Form; a count that does not fit is not painted.
+        const int mitVorzeichen[] = {4, 2, 3, 6, 6, 5};
+        const int einfach[] = {13, 11, 14, 15, 15, 16};
+        for (int form = 1; form <= 6; ++form) {
+            const int n = form <= 3 ? 3 : 4;
+            QCOMPARE(RationalFormNr(B::Gem, false, n, true, form), mitVorzeichen[form - 1]);
+            QCOMPARE(RationalFormNr(B::Gem, true, n, true, form), einfach[form - 1]);
+            QCOMPARE(RationalFormNr(B::Gem, true, 7 - n, true, form), 0);
+        }
+    }
+
+    void simplifiedTerms_data()
+    {
+        QTest::addColumn<int>("bildschirm");
+        QTest::addColumn<bool>("sonder");
+        QTest::addColumn<QString>("term");
+        QTest::addColumn<QString>("vorzeichen");
+        QTest::addColumn<QString>("einfach");
+        const int addSub = int(RationalBildschirm::AddSub);
+        const int multDiv = int(RationalBildschirm::MultDiv);
+        QTest::newRow("sum, signs folded") << addSub << false << "!+{3/4}!+!-{1/2}!" << M("(+3/4) + (-1/2) =")
+                                           << M("3/4 - 1/2 =");
+        QTest::newRow("difference of three") << addSub << false << M("!-{1/3}!-!-{2/5}!-!+{4/15}!")
+                                             << M("(-1/3) - (-2/5) - (+4/15) =") << M("-1/3 + 2/5 - 4/15 =");
+        QTest::newRow("grouped difference") << addSub << true << M("!+{1/3}!-!-{2/5}!-!-{4/15}!")
+                                            << M("(+1/3) - [(-2/5) - (-4/15)] =") << M("1/3 - (-2/5 + 4/15) =");
+        QTest::newRow("product keeps its signs") << multDiv << false << M("!-{2/3}!·!+{4/9}!")
+                                                 << M("(-2/3) · (+4/9) =") << M("(-2/3) · 4/9 =");
+        QTest::newRow("grouped quotient") << multDiv << true << "!+{2/3}!:!-{4/9}!:!+{5/7}!"
+                                          << M("(+2/3) : [(-4/9) : (+5/7)] =") << M("2/3 : [(-4/9) : 5/7] =");
+    }
+    void simplifiedTerms()
+    {
+        QFETCH(int, bildschirm);
+        QFETCH(bool, sonder);
+        QFETCH(QString, term);
+        QFETCH(QString, vorzeichen);
+        QFETCH(QString, einfach);
+        const auto b = RationalBildschirm(bildschirm);
+        for (bool vereinfacht : {false, true}) {
+            TermTeile termTeile;
+            const int n = ZerlegeTerm(term, termTeile);
+            if (b == RationalBildschirm::MultDiv && vereinfacht)
+                VereinfacheMultDiv(termTeile, sonder);
+            BruchTeile teile;
+            LeseBruchTeile(termTeile, teile);
+            if (b == RationalBildschirm::AddSub && vereinfacht)
+                VereinfacheAddSub(teile, n, sonder);
+            QCOMPARE(LinearerTerm(RationalFormNr(b, vereinfacht, n, sonder, 0), teile),
+                     vereinfacht ? einfach : vorzeichen);
+        }
+    }
+
+    void groupedMinusBeforeNegativeOperand()
+    {
+        // A "–" before a negative third operand of a grouped term becomes "+".
+        TermTeile teile;
+        QCOMPARE(ZerlegeTerm(M("!+{2/3}!·!-{4/9}!-!-{5/7}!"), teile), 3);
+        VereinfacheMultDiv(teile, true);
+        QCOMPARE(teile.Operator[2], QChar(u'+'));
+        QCOMPARE(teile.Teil[3], QString("{5/7}"));
     }
 };
 
