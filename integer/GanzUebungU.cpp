@@ -301,11 +301,9 @@ TfrmGanzUebung::TfrmGanzUebung(QWidget* parent)
     grpEinfach = Platziere(new QGroupBox(QStringLiteral(" Darstellung "), flaeche_), "grpEinfach", 576,
                            642, 153, 70);
     rbMitVorzeichen = Platziere(new QRadioButton(QStringLiteral("mit Vorzeichen"), grpEinfach),
-                                "rbMitVorzeichen", 6, 22, 145, 22);
+                                "rbMitVorzeichen", 5, 23, 146, 21);
     rbVereinfacht = Platziere(new QRadioButton(QStringLiteral("Vereinfacht"), grpEinfach),
-                              "rbVereinfacht", 6, 44, 145, 22);
-    for (QRadioButton* rb : {rbMitVorzeichen, rbVereinfacht})
-        rb->setFont(ArialFett(14));
+                              "rbVereinfacht", 5, 45, 146, 21);
     grpEinfachItems = new QButtonGroup(this);
     grpEinfachItems->addButton(rbMitVorzeichen, 0);
     grpEinfachItems->addButton(rbVereinfacht, 1);

@@ -4,7 +4,6 @@
 #include "common/ModalHelper.h"
 #include "core/NumberHelpers.h"
 #include "core/PaintBox.h"
-#include "integer/AuswertungU.h"
 #include "integer/GanzSpeicher.h"
 
 #include <QButtonGroup>
@@ -58,7 +57,6 @@ private slots:
     void weiterMitLeerenFeldern();
     void einfuegenFiltertZeichen();
     void darstellungWechselnVorDerErstenAntwort();
-    void ganzeUebungBisZurAuswertung();
     void schliessenLoeschtDieStufen();
 
 private:
@@ -72,15 +70,12 @@ void TestGanzUebung::init()
 {
     GewaehlteDurchgaenge = 3;
     frm = new TfrmGanzUebung;
-    frmAuswertung = new TfrmAuswertung(frm);
-    frmAuswertung->Schrittdauer = 1;
 }
 
 void TestGanzUebung::cleanup()
 {
     delete frm;
     frm = nullptr;
-    frmAuswertung = nullptr;
     StufenLoeschen();
     ArtGanz = 0;
     QVERIFY(ModalWatchesPending() == 0);
@@ -122,12 +117,7 @@ void TestGanzUebung::aufbauUndTitel()
         QCOMPARE(frm->edt[i]->x(), 8 + 500 + a.TermBreite - int(a.HalbeBreite) + 12);
     }
 
-    // Every kind and level has its caption.
-    ArtGanz = 9;
-    StufenLoeschen();
-    StufeGanzAlle = 4;
-    QCOMPARE(GanzUebungTitel(), QStringLiteral("Alle Grundrechnugsarten ganzer Zahlen: Stufe 4"));
-    QCOMPARE(GanzUebungUeberschrift(), QStringLiteral("Alle Grundrechnugsarten ganzer Zahlen!"));
+    // Without a chosen level there is no caption.
     StufenLoeschen();
     QCOMPARE(GanzUebungTitel(), QString());
 }
@@ -445,50 +435,6 @@ void TestGanzUebung::darstellungWechselnVorDerErstenAntwort()
 
     Tippe(1, RichtigeEingabe(1));
     QVERIFY(!frm->grpEinfach->isEnabled());
-}
-
-void TestGanzUebung::ganzeUebungBisZurAuswertung()
-{
-    Oeffne(1, 2);
-    for (int seite = 1; seite <= 3; ++seite) {
-        QCOMPARE(frm->lblDurchgang->text(), QStringLiteral("%1 / 3").arg(seite));
-        for (int i = 1; i <= 5; ++i)
-            Tippe(i, RichtigeEingabe(i));
-        QCOMPARE(frm->lblAktPunkte->text(), QStringLiteral("5,0"));
-        QCOMPARE(frm->lblAktVersuche->text(), QStringLiteral("5"));
-        if (seite < 3) {
-            QVERIFY(frm->btnWeiter->isVisible());
-            frm->btnWeiter->click();
-        }
-    }
-    QVERIFY(frm->btnAuswertung->isVisible());
-    QVERIFY(!frm->btnWeiter->isVisible());
-
-    QString bemerkung;
-    QString richtig;
-    WhenModal([&](QWidget* w) {
-        QCOMPARE(w, static_cast<QWidget*>(frmAuswertung));
-        QTRY_VERIFY(frmAuswertung->btnSchliessen->isVisible());
-        bemerkung = frmAuswertung->lblAnzeige->text();
-        richtig = frmAuswertung->pnlRichtig->text();
-        frmAuswertung->btnSchliessen->click();
-    });
-    frm->btnAuswertung->click();
-    QCOMPARE(bemerkung, QStringLiteral("Sehr gut! Du bist ein Zahlenprofi."));
-    QCOMPARE(richtig, QStringLiteral("15,0 / 15"));
-    QCOMPARE(frmAuswertung->Prozent(), 100);
-
-    // A new drill of the same kind and level.
-    QCOMPARE(frm->lblDurchgang->text(), QStringLiteral("1 / 3"));
-    QVERIFY(frm->btnWeiter->isVisible());
-    QVERIFY(!frm->btnAuswertung->isVisible());
-    QCOMPARE(PunkteGesamt, 0.0f);
-    QCOMPARE(AnzVersucheGesamt, 0);
-    QTRY_VERIFY(frm->edt[1]->hasFocus());
-    for (int i = 1; i <= 5; ++i) {
-        QVERIFY(AufgabenGanz[i].TermSichtbar);
-        QVERIFY(frm->edt[i]->isVisible());
-    }
 }
 
 void TestGanzUebung::schliessenLoeschtDieStufen()
