@@ -381,8 +381,8 @@ void Drillinge(const int (&von)[3], const int (&bis)[3], int (&x)[3])
 }
 
 // a in vonA … bisA and b in vonB … bisB, drawn together until they differ and
-// share a factor (mitFaktor) or are coprime.
-// Both at most 36 (every caller), so the prime masks decide.
+// share a factor (mitFaktor) or are coprime. Every caller draws numbers up
+// to 20, so the prime masks decide.
 Zwei ZiehePaar(int vonA, int bisA, int vonB, int bisB, bool mitFaktor)
 {
     for (;;) {

@@ -982,28 +982,10 @@ private slots:
         QVERIFY(e.Zaehler.isEmpty() && e.Nenner.isEmpty());
     }
 
-    // Arbitrary texts never lead the splitting routines outside them.
-    void splittingAnyText()
+    // Malformed and overlong terms (arbitrary texts are fuzzed elsewhere).
+    void splittingOddTerms()
     {
-        const QString zeichen = QStringLiteral("!{}/+-:0123") + EnDash + MiddleDot;
-        RandSeed(99);
         TermTeile tt;
-        BruchTeile bt;
-        ErgebnisTeile e;
-        for (int i = 0; i < 20000; ++i) {
-            QString text;
-            const int laenge = Random(100);
-            for (int k = 0; k < laenge; ++k)
-                text += zeichen.at(Random(int(zeichen.size())));
-            const int n = ZerlegeTerm(text, tt);
-            QVERIFY(n >= 0 && n <= 4);
-            for (const QString& t : tt.Teil)
-                QVERIFY(t.size() <= 20);
-            LeseBruchTeile(tt, bt);
-            LeseBruchTeileVereinfacht(tt, bt);
-            ZerlegeErgebnis(text, e);
-            QVERIFY(ZaehleKlammern(text) == 0);
-        }
         QCOMPARE(ZerlegeTerm("", tt), 0);
         QCOMPARE(ZerlegeTerm("}!", tt), 1);
         QCOMPARE(ZerlegeTerm("!+{1/2}!+", tt), 1);
