@@ -3,6 +3,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPixmap>
 
 QImage AppIcon(int size)
 {
@@ -44,5 +45,13 @@ QImage AppIcon(int size)
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 220, 120));
     p.drawEllipse(QPointF(22, 46), 3.6, 3.6);
+    return icon;
+}
+
+QIcon AppIconSet()
+{
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addPixmap(QPixmap::fromImage(AppIcon(size)));
     return icon;
 }

@@ -3,12 +3,17 @@
 #include "shell/Formulare.h"
 #include "shell/MinuslandU.h"
 
+#include "assets/AppIcon.h"
+
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("Minusland"));
+    // Lets desktops match the windows to the installed menu entry and icon.
+    app.setDesktopFileName(QStringLiteral("de.minusland.Minusland"));
+    app.setWindowIcon(AppIconSet());
     // The main window alone ends the program, also while it is hidden under
     // a screen.
     app.setQuitOnLastWindowClosed(false);
