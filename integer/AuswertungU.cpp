@@ -1,6 +1,6 @@
 #include "integer/AuswertungU.h"
 
-#include "integer/FormHilfen.h"
+#include "core/FormHilfen.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>

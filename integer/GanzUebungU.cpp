@@ -8,7 +8,7 @@
 #include "core/Random.h"
 #include "core/WorldWindow.h"
 #include "integer/AuswertungU.h"
-#include "integer/FormHilfen.h"
+#include "core/FormHilfen.h"
 #include "integer/GanzAnzeige.h"
 #include "integer/GanzKatalog.h"
 #include "integer/GanzSpeicher.h"
@@ -224,8 +224,7 @@ QString GanzUebungAnleitung(bool vereinfacht)
 // Form
 
 TfrmGanzUebung::TfrmGanzUebung(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                          | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+    : TBildschirm(parent, FesterRahmen(Qt::Dialog))
 {
     setObjectName(QStringLiteral("frmGanzUebung"));
     setModal(true);
@@ -273,7 +272,7 @@ TfrmGanzUebung::TfrmGanzUebung(QWidget* parent)
         connect(edt[i], &TAntwortEdit::EnterGedrueckt, this, &TfrmGanzUebung::edtEnter);
         connect(edt[i], &TAntwortEdit::Betreten, this, [this](int zeile) {
             // The second attempt belongs to its line: the focus goes back there.
-            if (offen_ && zweiterVersuchZeile_ != 0 && zeile != zweiterVersuchZeile_ && !eigenerFokus_)
+            if (Offen() && zweiterVersuchZeile_ != 0 && zeile != zweiterVersuchZeile_ && !eigenerFokus_)
                 PlaneNacharbeit(zweiterVersuchZeile_, 0);
         });
     }
@@ -342,35 +341,14 @@ QImage TfrmGanzUebung::PaintBild() const
     return pntZahlen->Render();
 }
 
-void TfrmGanzUebung::showEvent(QShowEvent* event)
-{
-    QDialog::showEvent(event);
-    // The drill starts once per opening; returning from a message box or
-    // from the evaluation, or restoring the window, keeps the page.
-    if (!event->spontaneous() && !offen_)
-        FormActivate();
-}
-
 void TfrmGanzUebung::done(int result)
 {
-    offen_ = false;
     nacharbeit_.aktiv = false;
-    QDialog::done(result);
-}
-
-void TfrmGanzUebung::keyPressEvent(QKeyEvent* event)
-{
-    // Escape does not end the drill; "Schließen" and the close box do.
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
+    TBildschirm::done(result);
 }
 
 void TfrmGanzUebung::FormActivate()
 {
-    offen_ = true;
     nacharbeit_.aktiv = false;
     Randomize();
     SetWorldWindow(0, 1000, 0, 700, -25, 25, -20, 20);
@@ -531,13 +509,13 @@ bool TfrmGanzUebung::ErledigeNacharbeit()
         return false;
     const auto n = nacharbeit_;
     nacharbeit_.aktiv = false;
-    if (!offen_)
+    if (!Offen())
         return true;
     if (n.meldung == 1)
         Meldung(this, QStringLiteral("Das Vorzeichen fehlt!"));
     else if (n.meldung == 2)
         Meldung(this, QStringLiteral("Mehrere Rechenzeichen vorhanden!"));
-    if (offen_)
+    if (Offen())
         FokusZurueck(n.zeile);
     return true;
 }
@@ -584,7 +562,7 @@ void TfrmGanzUebung::edtExit(int zeile, Qt::FocusReason reason)
     default:
         return;
     }
-    if (!offen_ || eigenerFokus_ || pruefeGerade_)
+    if (!Offen() || eigenerFokus_ || pruefeGerade_)
         return;
     pruefeGerade_ = true;
     Pruefen(zeile);
@@ -723,10 +701,21 @@ void TfrmGanzUebung::btnWeiterClick()
     if (leer > 0) {
         Meldung(this, leer == 1 ? QStringLiteral("Es fehlt noch 1 Eintrag!")
                                 : QStringLiteral("Es fehlen noch %1 Einträge!").arg(leer));
-        if (offen_)
+        if (Offen())
             FokusZurueck(obersteLeere);
         return;
     }
+    // A press that moved no focus (a screen reader's action, a shortcut)
+    // judged nothing: every line is finished before the page moves on, and
+    // the last page ends with "Auswertung", never with a page beyond it.
+    for (int i = 1; i <= 5; ++i) {
+        if (!AufgabenGanz[i].Geloest && !AufgabenGanz[i].LoesungGezeigt) {
+            FokusZurueck(i);
+            return;
+        }
+    }
+    if (AktDurchgang >= MaxDurchgaenge)
+        return;
     NeuerDurchgang();
     SeiteFuellen();
     grpEinfach->setEnabled(true);
@@ -755,7 +744,7 @@ void TfrmGanzUebung::btnAuswertungClick()
     if (!frmAuswertung)
         frmAuswertung = new TfrmAuswertung(this);
     frmAuswertung->Auswerten(PunkteGesamt, AnzVersucheGesamt);
-    if (!offen_)
+    if (!Offen())
         return;
 
     // A new drill of the same kind and level.

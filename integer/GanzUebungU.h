@@ -1,4 +1,5 @@
 #pragma once
+#include "core/Bildschirm.h"
 #include "core/OneBased.h"
 
 #include <QDialog>
@@ -65,7 +66,7 @@ QString GanzUebungAnleitung(bool vereinfacht);
 
 // The drill screen for all nine integer kinds: five exercises per page, each
 // judged when its answer box is left.
-class TfrmGanzUebung : public QDialog {
+class TfrmGanzUebung : public TBildschirm {
     Q_OBJECT
 public:
     explicit TfrmGanzUebung(QWidget* parent = nullptr);
@@ -103,13 +104,12 @@ public:
     // The page as painted, for tests and screenshots.
     QImage PaintBild() const;
 
-protected:
-    void showEvent(QShowEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
     void done(int result) override;
 
+protected:
+    void FormActivate() override;
+
 private:
-    void FormActivate();
     void pntZahlenPaint(Canvas& canvas);
     void btnWeiterClick();
     void grpEinfachClick(int index);
@@ -137,7 +137,6 @@ private:
     void FokusZurueck(int zeile);
 
     QWidget* flaeche_ = nullptr;
-    bool offen_ = false;          // between opening and closing
     bool eigenerFokus_ = false;   // a focus change made by the screen itself
     bool pruefeGerade_ = false;
     int zweiterVersuchZeile_ = 0;

@@ -6,7 +6,7 @@
 #include "core/PaintBox.h"
 #include "core/Random.h"
 #include "core/WorldWindow.h"
-#include "integer/FormHilfen.h"
+#include "core/FormHilfen.h"
 #include "intro/EinstiegMalen.h"
 #include "intro/EinstiegZustand.h"
 
@@ -69,7 +69,7 @@ QWidget* SetUpScreen(QDialog* dialog, QMenuBar** menu)
 }
 
 TfrmEinstiegBasis::TfrmEinstiegBasis(QWidget* parent)
-    : QDialog(parent)
+    : TBildschirm(parent)
 {
     setFont(ArialFett(13));
 
@@ -234,23 +234,6 @@ void TfrmEinstiegBasis::MessageAndRefocus(int item, const QString& text)
         activateWindow();
         RefocusLater(item);
     });
-}
-
-void TfrmEinstiegBasis::showEvent(QShowEvent* event)
-{
-    QDialog::showEvent(event);
-    // Activation after a message box is no new opening.
-    if (!opened_) {
-        opened_ = true;
-        FormActivate();
-    }
-}
-
-void TfrmEinstiegBasis::hideEvent(QHideEvent* event)
-{
-    QDialog::hideEvent(event);
-    if (!event->spontaneous())
-        opened_ = false;
 }
 
 int TfrmEinstiegBasis::ItemOf(QObject* object) const

@@ -1,4 +1,5 @@
 #pragma once
+#include "core/Bildschirm.h"
 #include <QDialog>
 #include <QString>
 #include <QValidator>
@@ -44,7 +45,7 @@ QWidget* SetUpScreen(QDialog* dialog, QMenuBar** menu);
 // The box events arrive as the pupil sees them: EdtExit when the pupil moves
 // on from a box (Enter, Tab, a click elsewhere in the screen), never when a
 // message box or a menu takes the focus for a moment.
-class TfrmEinstiegBasis : public QDialog {
+class TfrmEinstiegBasis : public TBildschirm {
     Q_OBJECT
 public:
     explicit TfrmEinstiegBasis(QWidget* parent = nullptr);
@@ -94,19 +95,14 @@ protected:
     // judging the control that took it.
     void RefocusLater(int item);
 
-    // Called once per opening of the screen, before it is first painted.
-    virtual void FormActivate() = 0;
     virtual void EdtExit(int item) = 0;
     virtual void EdtChange(int item) = 0;
 
-    void showEvent(QShowEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     int ItemOf(QObject* object) const;
 
     TEinstiegFilter* filter_ = nullptr;
-    bool opened_ = false;
     bool refocusing_ = false;
 };

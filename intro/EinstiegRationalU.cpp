@@ -3,7 +3,7 @@
 #include "core/EditCenter.h"
 #include "core/PaintBox.h"
 #include "core/WorldWindow.h"
-#include "integer/FormHilfen.h"
+#include "core/FormHilfen.h"
 #include "intro/EinstiegBilder.h"
 #include "intro/EinstiegMalen.h"
 

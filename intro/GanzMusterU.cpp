@@ -3,7 +3,7 @@
 #include "core/NumberHelpers.h"
 #include "core/PaintBox.h"
 #include "core/Random.h"
-#include "integer/FormHilfen.h"
+#include "core/FormHilfen.h"
 #include "integer/GanzSpeicher.h"
 #include "intro/EinstiegForm.h"
 #include "intro/EinstiegMalen.h"
@@ -15,7 +15,7 @@
 #include <QShowEvent>
 
 TfrmGanzMuster::TfrmGanzMuster(QWidget* parent)
-    : QDialog(parent)
+    : TBildschirm(parent)
 {
     setObjectName(QStringLiteral("frmGanzMuster"));
     setFont(ArialFett(19));
@@ -55,22 +55,6 @@ TfrmGanzMuster::TfrmGanzMuster(QWidget* parent)
     btnWeiter->hide();
     connect(btnWeiter, &QPushButton::clicked, this, &TfrmGanzMuster::btnWeiterClick);
     connect(btnWiederholung, &QPushButton::clicked, this, &TfrmGanzMuster::btnWiederholungClick);
-}
-
-void TfrmGanzMuster::showEvent(QShowEvent* event)
-{
-    QDialog::showEvent(event);
-    if (!opened_) {
-        opened_ = true;
-        FormActivate();
-    }
-}
-
-void TfrmGanzMuster::hideEvent(QHideEvent* event)
-{
-    QDialog::hideEvent(event);
-    if (!event->spontaneous())
-        opened_ = false;
 }
 
 void TfrmGanzMuster::FormActivate()

@@ -1,4 +1,5 @@
 #pragma once
+#include "core/Bildschirm.h"
 #include "intro/EinstiegZustand.h"
 
 #include <QDialog>
@@ -11,7 +12,7 @@ class QPushButton;
 
 // Worked examples of integer addition or subtraction (by ArtGanz): two
 // thermometers, or money notes that build up a balance step by step.
-class TfrmGanzMuster : public QDialog {
+class TfrmGanzMuster : public TBildschirm {
     Q_OBJECT
 public:
     explicit TfrmGanzMuster(QWidget* parent = nullptr);
@@ -34,15 +35,12 @@ public:
     void btnWiederholungClick();
 
 protected:
-    void showEvent(QShowEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
+    void FormActivate() override;
 
 private:
-    void FormActivate();
     void Describe();
 
     TGanzMuster m_;
-    bool opened_ = false;
 };
 
 inline TfrmGanzMuster* frmGanzMuster = nullptr;

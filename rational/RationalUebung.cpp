@@ -7,7 +7,7 @@
 #include "core/PaintBox.h"
 #include "core/Random.h"
 #include "integer/AuswertungU.h"
-#include "integer/FormHilfen.h"
+#include "core/FormHilfen.h"
 #include "rational/Bruchsatz.h"
 #include "rational/RationalKatalog.h"
 #include "rational/RationalPruefung.h"
@@ -234,8 +234,7 @@ void RationalAntwortFeld::focusOutEvent(QFocusEvent* event)
 // ---- Screen ---------------------------------------------------------------------
 
 TfrmRationalUebung::TfrmRationalUebung(const RationalUebungsArt& art, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                          | Qt::WindowCloseButtonHint),
+    : TBildschirm(parent, FesterRahmen(Qt::Dialog)),
       art_(art)
 {
     setObjectName(QString::fromLatin1(art.formName));
@@ -357,27 +356,6 @@ float TfrmRationalUebung::ZeilenHoehe(int i) const
 QImage TfrmRationalUebung::Bild() const
 {
     return pntZahlen->Render();
-}
-
-void TfrmRationalUebung::showEvent(QShowEvent* event)
-{
-    // Each opening starts a drill once; a window restored by the window
-    // system, or the focus coming back from a message box or the evaluation,
-    // does not.
-    if (!event->spontaneous())
-        FormActivate();
-    QDialog::showEvent(event);
-}
-
-void TfrmRationalUebung::keyPressEvent(QKeyEvent* event)
-{
-    // Escape would throw the drill away unasked; the screen closes through
-    // "Schließen" or its close box.
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 void TfrmRationalUebung::FormActivate()

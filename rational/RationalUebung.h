@@ -1,4 +1,5 @@
 #pragma once
+#include "core/Bildschirm.h"
 #include "core/OneBased.h"
 #include "rational/RationalAnzeige.h"
 #include "rational/RationalTermBauer.h"
@@ -82,7 +83,7 @@ private:
 // The rational drill screen: five typeset terms with their answer boxes over
 // three pages, judged when a box is left, rated by the evaluation at the end.
 // The three screens are this class with their RationalUebungsArt.
-class TfrmRationalUebung : public QDialog {
+class TfrmRationalUebung : public TBildschirm {
     Q_OBJECT
 public:
     const RationalUebungsArt& Art() const { return art_; }
@@ -139,11 +140,9 @@ public:
 protected:
     TfrmRationalUebung(const RationalUebungsArt& art, QWidget* parent);
 
-    void showEvent(QShowEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
+    void FormActivate() override;
 
 private:
-    void FormActivate();
     void SeiteLeerenR();
     void SeiteFuellenR();
     void ZeileAusrichten(int i);

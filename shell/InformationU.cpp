@@ -5,8 +5,7 @@
 #include "core/Markup.h"
 #include "core/PaintBox.h"
 #include "core/WorldWindow.h"
-#include "integer/FormHilfen.h"
-#include "shell/Fenster.h"
+#include "core/FormHilfen.h"
 
 #include <QEvent>
 #include <QLabel>

@@ -1,9 +1,8 @@
 #include "shell/MaxanzahlU.h"
 
 #include "core/Meldung.h"
-#include "integer/FormHilfen.h"
+#include "core/FormHilfen.h"
 #include "integer/GanzSpeicher.h"
-#include "shell/Fenster.h"
 
 #include <QFocusEvent>
 #include <QGroupBox>

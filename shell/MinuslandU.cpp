@@ -3,10 +3,9 @@
 #include "assets/Bilder.h"
 #include "core/Canvas.h"
 #include "core/PaintBox.h"
-#include "integer/FormHilfen.h"
+#include "core/FormHilfen.h"
 #include "integer/GanzSpeicher.h"
 #include "rational/RationalSpeicher.h"
-#include "shell/Fenster.h"
 
 #include <QApplication>
 #include <QCloseEvent>

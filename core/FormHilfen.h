@@ -2,11 +2,13 @@
 #include "core/Canvas.h"
 
 #include <QColor>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QFont>
 #include <QPalette>
 #include <QWidget>
 
-// Small helpers the integer screens share for their fixed-layout controls.
+// Small helpers the screens share for their fixed-layout controls and frames.
 
 // "Arial" bold at an em height in pixels, as the forms specify their fonts.
 inline QFont ArialFett(int pixels)
@@ -34,4 +36,22 @@ W* Platziere(W* widget, const char* name, int left, int top, int width, int heig
     widget->setObjectName(QString::fromLatin1(name));
     widget->setGeometry(left, top, width, height);
     return widget;
+}
+
+// A fixed frame with the system menu and the close box only: no minimise or
+// maximise box.
+inline Qt::WindowFlags FesterRahmen(Qt::WindowType art)
+{
+    return art | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+        | Qt::WindowCloseButtonHint;
+}
+
+// Puts the window in the middle of the free area of its screen.
+inline void ZentriereAufSchirm(QWidget* fenster)
+{
+    const QScreen* schirm = fenster->screen() ? fenster->screen() : QGuiApplication::primaryScreen();
+    if (!schirm)
+        return;
+    const QRect frei = schirm->availableGeometry();
+    fenster->move(frei.x() + (frei.width() - fenster->width()) / 2, frei.y() + (frei.height() - fenster->height()) / 2);
 }
