@@ -9,7 +9,19 @@ PACKAGES := cmake g++ make qt6-base-dev libjpeg62-turbo-dev libbenchmark-dev lib
 
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 
-.PHONY: all deps configure build run test bench install package clean
+# Robustness runs, each in its own build directory.
+SANITIZE_BUILD ?= build-sanitize
+FUZZ_BUILD     ?= build-fuzz
+FUZZ_SECONDS   ?= 30
+FUZZ_PACKAGES  := clang-14 libclang-rt-14-dev
+# AddressSanitizer and UndefinedBehaviorSanitizer stop at the first finding;
+# tests/sanitize/lsan.supp names the few leaks of system libraries.
+SANITIZE_ENV := ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:detect_stack_use_after_return=1:strict_init_order=1 \
+                UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+                LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitize/lsan.supp:print_suppressions=0
+
+.PHONY: all deps configure build run test bench install package clean \
+        test-sanitize test-sanitize-logic fuzz
 
 all: build
 
@@ -36,6 +48,39 @@ run: build
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
 
+# The whole suite built with ASan and UBSan.
+test-sanitize: deps
+	@[ -f $(SANITIZE_BUILD)/CMakeCache.txt ] || \
+	  cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMINUSLAND_SANITIZE=ON
+	cmake --build $(SANITIZE_BUILD) -j$(JOBS)
+	cd $(SANITIZE_BUILD) && $(SANITIZE_ENV) QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
+
+# Only the tests of the exercise logic (label "logic"), with ASan and UBSan:
+# the part CI runs (see .ci/run).
+test-sanitize-logic: deps
+	@[ -f $(SANITIZE_BUILD)/CMakeCache.txt ] || \
+	  cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMINUSLAND_SANITIZE=ON
+	cmake --build $(SANITIZE_BUILD) -j$(JOBS) --target ml_logic_tests
+	cd $(SANITIZE_BUILD) && $(SANITIZE_ENV) ctest --output-on-failure -j$(JOBS) -L logic
+
+# libFuzzer runs of FUZZ_SECONDS each (clang, ASan, UBSan); for a long run:
+# make fuzz FUZZ_SECONDS=3600. Inputs that break a property land in
+# $(FUZZ_BUILD)/tests/fuzz/funde/; copy them to tests/fuzz/corpus/<target>/.
+fuzz: deps
+	@missing=""; \
+	for p in $(FUZZ_PACKAGES); do \
+	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q 'install ok installed' || missing="$$missing $$p"; \
+	done; \
+	if [ -n "$$missing" ]; then \
+	  $(SUDO) apt-get update -qq && DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq $$missing; \
+	fi
+	CC=clang-14 CXX=clang++-14 cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DMINUSLAND_FUZZ=ON -DML_FUZZ_SEKUNDEN=$(FUZZ_SECONDS) \
+	  -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer" \
+	  -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" > /dev/null
+	cmake --build $(FUZZ_BUILD) -j$(JOBS) --target ml_fuzz
+	cd $(FUZZ_BUILD) && $(SANITIZE_ENV) ctest --output-on-failure -j$(JOBS) -L fuzz
+
 bench: build
 	@for b in $(BUILD)/bench/bench_*; do [ -x "$$b" ] && "$$b"; done
 
@@ -50,4 +95,4 @@ package: build
 	cd $(BUILD) && cpack -G DEB
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD)

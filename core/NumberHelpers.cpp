@@ -1,7 +1,6 @@
 #include "core/NumberHelpers.h"
 
 #include <cmath>
-#include <cstdlib>
 
 namespace {
 
@@ -10,15 +9,20 @@ QString Number40(const QString& text)
     return Cut(text, ShortLen40);
 }
 
-// The Gcd rule on 64-bit values, so that products of 32-bit operands can be
-// reduced before they are narrowed again.
-qint64 Gcd64(qint64 a, qint64 b)
+// Sums and products of three 32-bit fractions need up to 96 bits, so the
+// fractions are formed and reduced in 128 bits, where no operand can
+// overflow them; Gcd itself works in 64 bits.
+using Wide = __int128;
+
+// The Gcd rule: the result takes its sign from the course of the remainders.
+template <typename T>
+T GcdRule(T a, T b)
 {
     if (b == 0) // a zero divisor never reaches here from the program; stay defined anyway
-        return a == 0 ? 1 : std::llabs(a);
-    qint64 x = std::llabs(a);
-    qint64 y = b;
-    qint64 r;
+        return a == 0 ? 1 : (a < 0 ? -a : a);
+    T x = a < 0 ? -a : a;
+    T y = b;
+    T r;
     do {
         r = x % y;
         x = y;
@@ -27,11 +31,13 @@ qint64 Gcd64(qint64 a, qint64 b)
     return x == 0 ? 1 : x;
 }
 
-Fraction Reduce64(qint64 n, qint64 d)
+// A reduced value beyond 32 bits is not representable in a Fraction; the
+// program's fractions stay far below.
+Fraction Reduce128(Wide n, Wide d)
 {
     if (d == 0) // callers never divide by zero; keep the value well defined
         return {int(n), 0};
-    const qint64 g = Gcd64(n, d);
+    const Wide g = GcdRule<Wide>(n, d);
     return {int(n / g), int(d / g)};
 }
 
@@ -85,7 +91,7 @@ QString TrimLeadingZeros(const QString& text)
         return QStringLiteral("0");
     if (t.startsWith(u','))
         t.prepend(u'0');
-    return t;
+    return Cut(t, ShortLen40); // the added 0 stays within the short string
 }
 
 QString TrimTrailingZeros(const QString& text)
@@ -121,58 +127,55 @@ SignCheck CheckSignedEntry(const QString& text)
 
 int Gcd(int a, int b)
 {
-    return int(Gcd64(a, b));
+    return int(GcdRule<qint64>(a, b));
 }
 
 Fraction ReduceFraction(int n, int d)
 {
-    return Reduce64(n, d);
+    return Reduce128(n, d);
 }
 
 Fraction AddFractions(Fraction a, Fraction b)
 {
-    return Reduce64(qint64(a.num) * b.den + qint64(b.num) * a.den, qint64(a.den) * b.den);
+    return Reduce128(Wide(a.num) * b.den + Wide(b.num) * a.den, Wide(a.den) * b.den);
 }
 
 Fraction SubFractions(Fraction a, Fraction b)
 {
-    return Reduce64(qint64(a.num) * b.den - qint64(b.num) * a.den, qint64(a.den) * b.den);
+    return Reduce128(Wide(a.num) * b.den - Wide(b.num) * a.den, Wide(a.den) * b.den);
 }
 
 Fraction MulFractions(Fraction a, Fraction b)
 {
-    return Reduce64(qint64(a.num) * b.num, qint64(a.den) * b.den);
+    return Reduce128(Wide(a.num) * b.num, Wide(a.den) * b.den);
 }
 
 Fraction DivFractions(Fraction a, Fraction b)
 {
-    return Reduce64(qint64(a.num) * b.den, qint64(b.num) * a.den);
+    return Reduce128(Wide(a.num) * b.den, Wide(b.num) * a.den);
 }
 
 Fraction Add3Fractions(Fraction a, Fraction b, Fraction c)
 {
-    return Reduce64(qint64(a.num) * b.den * c.den + qint64(b.num) * a.den * c.den
-                        + qint64(c.num) * a.den * b.den,
-                    qint64(a.den) * b.den * c.den);
+    return Reduce128(Wide(a.num) * b.den * c.den + Wide(b.num) * a.den * c.den + Wide(c.num) * a.den * b.den,
+                     Wide(a.den) * b.den * c.den);
 }
 
 Fraction SubSubFractions(Fraction a, Fraction b, Fraction c)
 {
-    return Reduce64(qint64(a.num) * b.den * c.den - qint64(b.num) * a.den * c.den
-                        - qint64(c.num) * a.den * b.den,
-                    qint64(a.den) * b.den * c.den);
+    return Reduce128(Wide(a.num) * b.den * c.den - Wide(b.num) * a.den * c.den - Wide(c.num) * a.den * b.den,
+                     Wide(a.den) * b.den * c.den);
 }
 
 Fraction SubAddFractions(Fraction a, Fraction b, Fraction c)
 {
-    return Reduce64(qint64(a.num) * b.den * c.den - qint64(b.num) * a.den * c.den
-                        + qint64(c.num) * a.den * b.den,
-                    qint64(a.den) * b.den * c.den);
+    return Reduce128(Wide(a.num) * b.den * c.den - Wide(b.num) * a.den * c.den + Wide(c.num) * a.den * b.den,
+                     Wide(a.den) * b.den * c.den);
 }
 
 Fraction Mul3Fractions(Fraction a, Fraction b, Fraction c)
 {
-    return Reduce64(qint64(a.num) * b.num * c.num, qint64(a.den) * b.den * c.den);
+    return Reduce128(Wide(a.num) * b.num * c.num, Wide(a.den) * b.den * c.den);
 }
 
 PolarPoint PolarToXY(float radius, float angleDegrees)

@@ -1175,8 +1175,10 @@ void ZerlegeErgebnis(const QString& ergebnis, ErgebnisTeile& teile)
     QString text = OhneKlammern(WithSign(ergebnis));
     teile.Vorzeichen = text.left(1);
     text.remove(0, 1);
-    if (!text.contains(u'/')) // the bar lay beyond the 40 characters a number text keeps
+    if (!text.contains(u'/')) { // the bar lay beyond the 40 characters a number text keeps
+        teile = ErgebnisTeile{}; // no fraction: no sign either
         return;
+    }
     TeileBruch(text, teile.Zaehler, teile.Nenner);
     teile.IstBruch = true;
 }
