@@ -3,15 +3,22 @@
 #include "assets/JpegBild.h"
 
 #include <QFile>
+#include <QGuiApplication>
+#include <QtMath>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
 
 namespace {
 
+// A transparent picture of the given size in logical pixels. On a high-DPI
+// screen it holds as many device pixels as the finest screen shows, so the
+// shapes painted into it stay sharp instead of being scaled up.
 QImage LeeresBild(int breite, int hoehe)
 {
-    QImage bild(breite, hoehe, QImage::Format_ARGB32_Premultiplied);
+    const qreal faktor = qGuiApp ? qMax<qreal>(1.0, qGuiApp->devicePixelRatio()) : 1.0;
+    QImage bild(qCeil(breite * faktor), qCeil(hoehe * faktor), QImage::Format_ARGB32_Premultiplied);
+    bild.setDevicePixelRatio(faktor);
     bild.fill(Qt::transparent);
     return bild;
 }
