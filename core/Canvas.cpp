@@ -162,7 +162,16 @@ void Canvas::LineTo(int x, int y)
 void Canvas::ThinLine(QPoint from, QPoint to)
 {
     // Stepped pixel by pixel from the first point up to, not including, the
-    // last; a dotted pen sets every other pixel.
+    // last; a dotted pen sets every other pixel. A solid horizontal or
+    // vertical line covers the same pixels with one fill (the scales and
+    // ticks of the figures are hundreds of such lines a repaint).
+    if (penStyle_ != PenStyle::Dot && (from.x() == to.x() || from.y() == to.y())) {
+        const int links = from.x() <= to.x() ? from.x() : to.x() + 1;
+        const int oben = from.y() <= to.y() ? from.y() : to.y() + 1;
+        painter_.fillRect(QRect(links, oben, qMax(1, qAbs(to.x() - from.x())), qMax(1, qAbs(to.y() - from.y()))),
+                          penColour_);
+        return;
+    }
     const int dx = qAbs(to.x() - from.x());
     const int dy = -qAbs(to.y() - from.y());
     const int sx = from.x() < to.x() ? 1 : -1;
