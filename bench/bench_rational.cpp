@@ -1,8 +1,6 @@
 // Page fill of the rational drills: five rows drawn by one catalogue entry,
 // as a screen does on activation and on "Weiter". Reports the mean and the
-// 99th percentile of the page time per entry (target: p99 <= 0.5 ms), as
-// CPU time of this thread, like bench_ganz: the work itself, not what else
-// the machine runs meanwhile. The
+// 99th percentile of the page time per entry (target: p99 <= 0.5 ms). The
 // page times are taken on the thread's CPU clock, so that other work on the
 // machine does not count; mean_us and p99_us are microseconds.
 
