@@ -101,11 +101,14 @@ void Taste(QWidget* ziel, int key, Qt::KeyboardModifiers mod, const QString& tex
         QApplication::sendEvent(w, &los);
 }
 
-// Types a text into the widget with the focus and presses Enter.
-void Tippe(QWidget* ziel, const QString& text)
+// Types a text over the content of an answer box and presses Enter, as the
+// pupil does; the en dash is typed as the hyphen.
+void Tippe(QLineEdit* box, QString text)
 {
-    QPointer<QWidget> w = ziel;
-    for (QChar c : text) {
+    text.replace(EnDash, u'-');
+    box->selectAll();
+    QPointer<QWidget> w = box;
+    for (QChar c : std::as_const(text)) {
         if (!w)
             return;
         Taste(w, 0, Qt::NoModifier, QString(c));
@@ -441,6 +444,12 @@ class TestGuiWalk : public QObject {
             return QStringLiteral("page: %1 points for %2 attempts").arg(punkte).arg(versuche);
         if (punkteGesamt < 0 || punkteGesamt > versucheGesamt || versucheGesamt > 10 * maxDurchgaenge)
             return QStringLiteral("drill: %1 points for %2 attempts").arg(punkteGesamt).arg(versucheGesamt);
+        if (punkte > punkteGesamt || versuche > versucheGesamt)
+            return QStringLiteral("page beyond the drill: %1 of %2 points, %3 of %4 attempts")
+                .arg(punkte)
+                .arg(punkteGesamt)
+                .arg(versuche)
+                .arg(versucheGesamt);
         if (maxDurchgaenge < 1 || maxDurchgaenge > 10 || durchgang < 1 || durchgang > maxDurchgaenge)
             return QStringLiteral("page %1 of %2").arg(durchgang).arg(maxDurchgaenge);
         return {};
@@ -508,7 +517,6 @@ class TestGuiWalk : public QObject {
                     e = QString::number(e.toInt() + Zahl(z, 1, 9) * (Zahl(z, 0, 1) ? 1 : -1));
                 if (!Vereinfacht && e != QLatin1String("0") && !e.startsWith(u'-') && Zahl(z, 0, 5) > 0)
                     e.prepend(u'+');
-                f->edt[i]->selectAll();
                 Tippe(f->edt[i], e);
                 return true;
             }
@@ -567,8 +575,6 @@ class TestGuiWalk : public QObject {
                 QString e = AnzeigeformR(RationalAufgaben[i].Ergebnis, RationalVereinfacht);
                 if (!richtig)
                     e += QString::number(Zahl(z, 1, 9));
-                e.replace(EnDash, u'-'); // typed as the hyphen
-                form->edt[i]->selectAll();
                 Tippe(form->edt[i], e);
                 return true;
             }
@@ -635,8 +641,6 @@ class TestGuiWalk : public QObject {
                                                      QStringLiteral("-7"), QStringLiteral("12"), QStringLiteral("0")};
                     e = falsch[Zahl(z, 0, 5)];
                 }
-                e.replace(EnDash, u'-'); // typed as the hyphen
-                form->edt[i]->selectAll();
                 Tippe(form->edt[i], e);
                 return true;
             }
