@@ -1,5 +1,6 @@
 #include "integer/GanzUebungU.h"
 
+#include "drill/Aufgabenquelle.h"
 #include "assets/Bilder.h"
 #include "core/Markup.h"
 #include "core/Meldung.h"
@@ -339,6 +340,11 @@ TfrmGanzUebung::~TfrmGanzUebung()
 QImage TfrmGanzUebung::PaintBild() const
 {
     return pntZahlen->Render();
+}
+
+void TfrmGanzUebung::SetzeQuelle(std::unique_ptr<Aufgabenquelle> quelle)
+{
+    quelle_ = std::move(quelle);
 }
 
 void TfrmGanzUebung::done(int result)

@@ -8,6 +8,9 @@
 #include <QValidator>
 
 #include <array>
+#include <memory>
+
+class Aufgabenquelle;
 
 class PaintBox;
 class Canvas;
@@ -106,6 +109,11 @@ public:
 
     void done(int result) override;
 
+    // The exercises of the next opening come from this source instead of the
+    // catalogue, until the screen closes.
+    void SetzeQuelle(std::unique_ptr<Aufgabenquelle> quelle);
+    Aufgabenquelle* Quelle() const { return quelle_.get(); }
+
 protected:
     void FormActivate() override;
 
@@ -136,6 +144,7 @@ private:
     bool ErledigeNacharbeit();
     void FokusZurueck(int zeile);
 
+    std::unique_ptr<Aufgabenquelle> quelle_;
     QWidget* flaeche_ = nullptr;
     bool eigenerFokus_ = false;   // a focus change made by the screen itself
     bool pruefeGerade_ = false;

@@ -1,5 +1,6 @@
 #include "rational/RationalUebung.h"
 
+#include "drill/Aufgabenquelle.h"
 #include "core/Canvas.h"
 #include "core/KeyboardState.h"
 #include "core/Meldung.h"
@@ -751,6 +752,13 @@ void TfrmRationalUebung::edtKeyUp()
 void TfrmRationalUebung::edtChange()
 {
     ZeigeAnleitung();
+}
+
+TfrmRationalUebung::~TfrmRationalUebung() = default;
+
+void TfrmRationalUebung::SetzeQuelle(std::unique_ptr<Aufgabenquelle> quelle)
+{
+    quelle_ = std::move(quelle);
 }
 
 void TfrmRationalUebung::menSchliessenClick()

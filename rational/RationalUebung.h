@@ -9,6 +9,9 @@
 #include <QString>
 
 #include <array>
+#include <memory>
+
+class Aufgabenquelle;
 
 class Canvas;
 class PaintBox;
@@ -137,6 +140,12 @@ public:
     // The page as it is painted (for tests and pictures).
     QImage Bild() const;
 
+    // The exercises of the next opening come from this source instead of the
+    // catalogue, until the screen closes.
+    void SetzeQuelle(std::unique_ptr<Aufgabenquelle> quelle);
+    Aufgabenquelle* Quelle() const { return quelle_.get(); }
+    ~TfrmRationalUebung() override;
+
 protected:
     TfrmRationalUebung(const RationalUebungsArt& art, QWidget* parent);
 
@@ -172,6 +181,7 @@ private:
     bool ZeileFertig(int i) const;
 
     RationalUebungsArt art_;
+    std::unique_ptr<Aufgabenquelle> quelle_;
     struct {
         bool aktiv = false;
         int zeile = 0;

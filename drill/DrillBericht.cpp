@@ -1,0 +1,7 @@
+#include "drill/DrillBericht.h"
+
+DrillBerichtSender& DrillBericht()
+{
+    static DrillBerichtSender sender;
+    return sender;
+}
