@@ -1,6 +1,11 @@
 #pragma once
 #include <QDialog>
 
+// True while the screen measures exactly 1024 × 768 pixels (set by the main
+// window each time it becomes active); the rational drill screens then
+// maximise.
+inline bool Vollbild = false;
+
 // A screen that the main menu opens modally. Its opening steps
 // (FormActivate) run once for each opening: coming back from a message box
 // or from another dialog shown over it, or the window system restoring it,

@@ -1,7 +1,7 @@
 #include "core/EditCenter.h"
 
-TEditCenter::TEditCenter(QWidget* parent)
-    : QLineEdit(parent)
+TEditCenter::TEditCenter(QWidget* parent, int zeile)
+    : TAntwortFeld(zeile, parent)
 {
     setAlignment(Qt::AlignCenter);
 }

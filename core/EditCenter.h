@@ -1,10 +1,10 @@
 #pragma once
-#include <QLineEdit>
+#include "core/AntwortFeld.h"
 
-// An edit box whose text is centred, for the answer boxes the introductions
-// create at run time.
-class TEditCenter : public QLineEdit {
+// An answer box whose text is centred, for the answer boxes the introductions
+// create at run time. Its characters and its leave rule are the answer box's.
+class TEditCenter : public TAntwortFeld {
     Q_OBJECT
 public:
-    explicit TEditCenter(QWidget* parent = nullptr);
+    explicit TEditCenter(QWidget* parent = nullptr, int zeile = 0);
 };

@@ -2,7 +2,9 @@
 #include "core/Canvas.h"
 
 #include <QColor>
+#include <QApplication>
 #include <QGuiApplication>
+#include <QMenuBar>
 #include <QScreen>
 #include <QFont>
 #include <QPalette>
@@ -54,4 +56,11 @@ inline void ZentriereAufSchirm(QWidget* fenster)
         return;
     const QRect frei = schirm->availableGeometry();
     fenster->move(frei.x() + (frei.width() - fenster->width()) / 2, frei.y() + (frei.height() - fenster->height()) / 2);
+}
+
+// Every screen's menu bar looks like the main window's: the application's
+// menu font, whatever font the screen itself is drawn in.
+inline void SetzeMenueSchrift(QMenuBar* leiste)
+{
+    leiste->setFont(QApplication::font("QMenuBar"));
 }

@@ -21,32 +21,6 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-// ------------------------------------------------------------------ filter
-
-QValidator::State TEinstiegFilter::validate(QString& input, int& pos) const
-{
-    QString kept;
-    int newPos = pos;
-    for (int i = 0; i < input.size(); ++i) {
-        QChar c = input[i];
-        bool ok = false;
-        if (art_ == Art::Zahl) {
-            if (c == u'-')
-                c = EnDash;
-            ok = (c >= u'0' && c <= u'9') || c == EnDash;
-        } else {
-            ok = c == u'<' || c == u'>' || (c == u'=' && art_ == Art::Zeichen);
-        }
-        if (ok)
-            kept += c;
-        else if (i < pos)
-            --newPos;
-    }
-    input = kept;
-    pos = qBound(0, newPos, int(kept.size()));
-    return Acceptable;
-}
-
 // ------------------------------------------------------------------ form
 
 QWidget* SetUpScreen(QDialog* dialog, QMenuBar** menu)
@@ -58,8 +32,7 @@ QWidget* SetUpScreen(QDialog* dialog, QMenuBar** menu)
     layout->setSizeConstraint(QLayout::SetFixedSize);
     *menu = new QMenuBar(dialog);
     (*menu)->setObjectName(QStringLiteral("MainMenu"));
-    // The menu keeps the usual menu font whatever font the form's texts use.
-    (*menu)->setFont(QApplication::font(*menu));
+    SetzeMenueSchrift(*menu);
     layout->setMenuBar(*menu);
     auto* client = new QWidget(dialog);
     client->setObjectName(QStringLiteral("Client"));
@@ -113,16 +86,16 @@ QAction* TfrmEinstiegBasis::AddMenuItem(const char* name, const QString& caption
 
 void TfrmEinstiegBasis::CreateEdits(int width, int height)
 {
-    filter_ = new TEinstiegFilter(this);
     for (int i = 1; i <= 5; ++i) {
-        auto* e = new TEditCenter(Client);
-        e->setObjectName(QStringLiteral("edt%1").arg(i));
+        auto* e = new TEditCenter(Client, i);
         e->setGeometry(100, 100, width, height);
-        e->setAccessibleName(QStringLiteral("Aufgabe %1").arg(i));
-        e->setValidator(filter_);
-        e->installEventFilter(this);
         e->hide();
         connect(e, &QLineEdit::textEdited, this, [this, i] { EdtChange(i); });
+        // Moving on from a box judges it; the screen's own focus return does not.
+        connect(e, &TAntwortFeld::Verlassen, this, [this, e, i] {
+            if (!refocusing_ && !e->text().isEmpty() && e->isVisible())
+                EdtExit(i);
+        });
         edt[i] = e;
     }
     // Tab order: the boxes, then the invisible focus target.
@@ -189,11 +162,15 @@ void TfrmEinstiegBasis::SetMeldung(const QString& text, const QColor& colour)
 
 void TfrmEinstiegBasis::SetFilter(TEinstiegFilter::Art art)
 {
-    filter_->SetArt(art);
+    const Antwortzeichen zeichen = art == TEinstiegFilter::Art::Zahl
+        ? Antwortzeichen::Ganzzahl(false)
+        : Antwortzeichen::Relation(art == TEinstiegFilter::Art::Zeichen);
     // One digit sign and at most three digits for the numbers on the pages;
     // one sign for the relations.
-    for (int i = 1; i <= 5; ++i)
+    for (int i = 1; i <= 5; ++i) {
+        edt[i]->SetzeZeichen(zeichen);
         edt[i]->setMaxLength(art == TEinstiegFilter::Art::Zahl ? 4 : 1);
+    }
 }
 
 void TfrmEinstiegBasis::EmptyEdits(int fontPoints)
@@ -234,36 +211,4 @@ void TfrmEinstiegBasis::MessageAndRefocus(int item, const QString& text)
         activateWindow();
         RefocusLater(item);
     });
-}
-
-int TfrmEinstiegBasis::ItemOf(QObject* object) const
-{
-    for (int i = 1; i <= 5; ++i)
-        if (edt[i] == object)
-            return i;
-    return 0;
-}
-
-bool TfrmEinstiegBasis::eventFilter(QObject* watched, QEvent* event)
-{
-    const int item = ItemOf(watched);
-    if (item == 0)
-        return QDialog::eventFilter(watched, event);
-    if (event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-            focusNextChild();
-            return true;
-        }
-    } else if (event->type() == QEvent::FocusOut) {
-        const auto reason = static_cast<QFocusEvent*>(event)->reason();
-        // A message box, a menu or another window taking the focus is not the
-        // pupil leaving the box.
-        const bool leaves = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason
-                            || reason == Qt::MouseFocusReason || reason == Qt::OtherFocusReason
-                            || reason == Qt::ShortcutFocusReason;
-        if (leaves && !refocusing_ && !edt[item]->text().isEmpty() && edt[item]->isVisible())
-            EdtExit(item);
-    }
-    return QDialog::eventFilter(watched, event);
 }

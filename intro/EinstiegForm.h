@@ -2,7 +2,6 @@
 #include "core/Bildschirm.h"
 #include <QDialog>
 #include <QString>
-#include <QValidator>
 
 #include <array>
 #include <functional>
@@ -15,23 +14,10 @@ class QPushButton;
 class TEditCenter;
 struct TAntwort;
 
-// What an answer box of the introductions accepts. The filter is the box's
-// validator, so it holds for typing, pasting, dropping and input methods
-// alike: characters outside the set are left out, and a typed "-" becomes
-// the en dash.
-class TEinstiegFilter : public QValidator {
-    Q_OBJECT
-public:
+// The character sets of the introductions' answer boxes: numbers (digits and
+// the minus as the en dash) or relation signs, with or without "=".
+struct TEinstiegFilter {
     enum class Art { Zahl, Zeichen, ZeichenOhneGleich };
-    explicit TEinstiegFilter(QObject* parent = nullptr) : QValidator(parent) {}
-
-    void SetArt(Art art) { art_ = art; }
-    Art GetArt() const { return art_; }
-
-    State validate(QString& input, int& pos) const override;
-
-private:
-    Art art_ = Art::Zahl;
 };
 
 // Lays out a screen: its menu bar on top of a client area of 1016 × 722
@@ -98,11 +84,6 @@ protected:
     virtual void EdtExit(int item) = 0;
     virtual void EdtChange(int item) = 0;
 
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
-    int ItemOf(QObject* object) const;
-
-    TEinstiegFilter* filter_ = nullptr;
     bool refocusing_ = false;
 };

@@ -51,3 +51,11 @@ QString FormatMeldungR(int formatFehler)
 {
     return formatFehler == 2 ? MeldungZuvieleBruchstriche : MeldungVorzeichenFehlt;
 }
+
+Bewertung BewerteEingabeR(const QString& text, const QString& ergebnis, bool vereinfacht, int versuch)
+{
+    const UrteilR urteil = PruefeEingabeR(text, ergebnis, vereinfacht);
+    if (urteil.formatFehler != 0)
+        return BewerteFormatfehler(urteil.eingabe, urteil.erwartet, urteil.formatFehler, FormatMeldungR(urteil.formatFehler));
+    return BewerteVergleich(urteil.eingabe, urteil.erwartet, versuch, urteil.erwartet);
+}

@@ -32,3 +32,9 @@ UrteilR PruefeEingabeR(const QString& text, const QString& ergebnis, bool verein
 
 // The message of a refused entry's format error (1 or 2).
 QString FormatMeldungR(int formatFehler);
+
+#include "drill/Bewertung.h"
+
+// The same judgement with its verdict at attempt versuch (1 or 2) and the
+// texts the screen shows.
+Bewertung BewerteEingabeR(const QString& text, const QString& ergebnis, bool vereinfacht, int versuch);

@@ -1,26 +1,14 @@
 #pragma once
-#include "core/Bildschirm.h"
 #include "core/OneBased.h"
+#include "drill/DrillRahmen.h"
 #include "rational/RationalAnzeige.h"
 #include "rational/RationalTermBauer.h"
 
-#include <QDialog>
-#include <QLineEdit>
 #include <QString>
 
-#include <array>
 #include <memory>
 
-class Aufgabenquelle;
-
 class Canvas;
-class PaintBox;
-class QAction;
-class QGroupBox;
-class QLabel;
-class QMenuBar;
-class QPushButton;
-class QRadioButton;
 
 // Drill counters of the rational drills, shared by the three rational screens
 // (separate from the integer drill's counters).
@@ -53,65 +41,14 @@ inline const QString AnleitungGanzeZahlVereinfacht = QStringLiteral(
     "Gib den gekürzten Bruch (echt oder unecht) bzw. die ganze Zahl ohne Pluszeichen ein.\r"
     "Drücke die Enter–Taste oder klicke mit der Maus ins nächste Feld!");
 
-// An answer box of a rational row. Only what the row can take gets in, whether
-// typed, pasted, dropped or composed by an input method: digits, "/" (fraction
-// rows) or "," (decimal rows), "+" in mode "mit Vorzeichen" only, and "-" as
-// the en dash. Return moves on to the next box, which judges this one.
-class RationalAntwortFeld : public QLineEdit {
-    Q_OBJECT
-public:
-    RationalAntwortFeld(int zeile, QWidget* parent);
-    int Zeile() const { return zeile_; }
-
-    // What the row accepts: a fraction or a decimal, with or without "+".
-    void SetzeEingabeArt(bool bruch, bool vereinfacht);
-    // The text filtered as the box lets it in ("-" as the en dash).
-    QString Gefiltert(const QString& text) const;
-
-signals:
-    void verlassen(RationalAntwortFeld* feld); // the pupil left the box
-    void tasteLos(RationalAntwortFeld* feld);  // a key was released in the box
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-    void keyReleaseEvent(QKeyEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
-
-private:
-    int zeile_;
-    bool bruch_ = true;
-    bool vereinfacht_ = false;
-};
-
 // The rational drill screen: five typeset terms with their answer boxes over
 // three pages, judged when a box is left, rated by the evaluation at the end.
-// The three screens are this class with their RationalUebungsArt.
-class TfrmRationalUebung : public TBildschirm {
+// The three screens are this class with their RationalUebungsArt; the frame
+// runs the page, this class lays out and paints the fraction terms.
+class TfrmRationalUebung : public TDrillRahmen {
     Q_OBJECT
 public:
     const RationalUebungsArt& Art() const { return art_; }
-
-    // Controls, named as on the form.
-    QMenuBar* MainMenu1 = nullptr;
-    QAction* menSchliessen = nullptr;
-    QWidget* client = nullptr; // the client area below the menu
-    PaintBox* pntZahlen = nullptr;
-    QLabel* lblAnzeige = nullptr;
-    OneBased<QLabel*, 5> img;   // row status pictures img1 … img5
-    OneBased<QLabel*, 5> imgZ1; // marks of the first attempt imgZ11 … imgZ51
-    OneBased<QLabel*, 5> imgZ2; // marks of the second attempt imgZ12 … imgZ52
-    OneBased<RationalAntwortFeld*, 5> edt;
-    QGroupBox* grpDurchgang = nullptr;
-    QLabel* lblDurchgang = nullptr;
-    QGroupBox* grpVersuche = nullptr;
-    QLabel* lblAktVersuche = nullptr;
-    QGroupBox* grpPunkte = nullptr;
-    QLabel* lblAktPunkte = nullptr;
-    QGroupBox* grpEinfach = nullptr;
-    QRadioButton* rbMitVorzeichen = nullptr;
-    QRadioButton* rbVereinfacht = nullptr;
-    QPushButton* btnWeiter = nullptr;
-    QPushButton* btnAuswertung = nullptr;
 
     // Per screen: the attempt the next judgement of each row counts as (1 or
     // 2), the normalised entries, and each row's pieces and shape.
@@ -127,7 +64,7 @@ public:
     // The heading painted above the terms.
     QString Ueberschrift() const;
     // The instruction for the current mode.
-    QString Anleitung() const;
+    QString Anleitung() const override;
     // World y of the fraction bars of row i.
     float ZeilenHoehe(int i) const;
     // The term of row i as a screen reader reads it.
@@ -137,57 +74,35 @@ public:
     // it (after the catalogue has filled it, or a test has written it).
     void ZeileSetzen(int i);
 
-    // The page as it is painted (for tests and pictures).
-    QImage Bild() const;
-
-    // The exercises of the next opening come from this source instead of the
-    // catalogue, until the screen closes.
-    void SetzeQuelle(std::unique_ptr<Aufgabenquelle> quelle);
-    Aufgabenquelle* Quelle() const { return quelle_.get(); }
-    ~TfrmRationalUebung() override;
-
 protected:
     TfrmRationalUebung(const RationalUebungsArt& art, QWidget* parent);
 
-    void FormActivate() override;
+    void Einrichten() override;
+    bool FolgtVollbild() const override { return true; }
+    QString Titel() const override;
+    QString Startanleitung() const override { return art_.anleitungStart; }
+    bool Vereinfacht() const override;
+    void SetzeVereinfacht(bool vereinfacht) override;
+    int UeblicheSeiten() const override { return 3; }
+    std::unique_ptr<Aufgabenquelle> Katalogquelle() const override;
+    void SeiteLeeren() override { SeiteLeerenR(); }
+    void ZeilenFreigeben() override;
+    void ZeileEinrichten(int i, bool gefuellt) override;
+    QString TermAnzeige(int i) const override { return TermLinear(i); }
+    bool ZeileOffen(int i) const override;
+    Bewertung Beurteile(int i, const QString& text, int versuch) override;
+    void ZeileAbschliessen(int i, const Bewertung& bewertung) override;
+    int& Versuch(int i) override { return VersuchR[i]; }
+    void StufenZuruecksetzen() override;
+    void pntZahlenPaint(Canvas& canvas) override;
 
 private:
     void SeiteLeerenR();
-    void SeiteFuellenR();
     void ZeileAusrichten(int i);
-    void pntZahlenPaint(Canvas& canvas);
     void ZeilePaint(Canvas& canvas, int i);
-    void grpEinfachClick();
-    void btnWeiterClick();
-    void btnAuswertungClick();
-    void edtExit(RationalAntwortFeld* feld);
     void edtKeyUp();
-    void edtChange();
-    void menSchliessenClick();
-
-    void ZeigeText(const QString& text, const QColor& farbe);
-    void ZeigeAnleitung();
-    void ZeigeUrteil(const QString& text, bool richtig);
-    void ZeilenZuruecksetzen();
-    void ZaehlerZeigen();
-    void NeuerDrill();
-    void ModusSetzen(bool vereinfacht);
-    void Zugaenglichkeit(int i);
-
-    // A message or a focus return that waits until the focus change which
-    // led to the judgement is complete.
-    void PlaneNacharbeit(int zeile, int formatFehler);
-    bool ErledigeNacharbeit();
-    bool ZeileFertig(int i) const;
 
     RationalUebungsArt art_;
-    std::unique_ptr<Aufgabenquelle> quelle_;
-    struct {
-        bool aktiv = false;
-        int zeile = 0;
-        int formatFehler = 0; // 0: only the focus goes back
-    } nacharbeit_;
-    bool prueft_ = false; // a judgement is running (its message box must not judge again)
 };
 
 // Caption of the form for a level: "Rationale Zahlen: Stufe 2".

@@ -79,6 +79,7 @@ TfrmInformation::TfrmInformation(QWidget* parent)
     aufbau->setSizeConstraint(QLayout::SetFixedSize);
 
     MainMenu1 = new QMenuBar(this);
+    SetzeMenueSchrift(MainMenu1);
     MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
     menSchliessen = MainMenu1->addAction(QStringLiteral("Schließen"));
     menSchliessen->setObjectName(QStringLiteral("menSchliessen"));

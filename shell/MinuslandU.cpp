@@ -1,5 +1,7 @@
 #include "shell/MinuslandU.h"
 
+#include "drill/DrillBilder.h"
+
 #include "assets/Bilder.h"
 #include "core/Canvas.h"
 #include "core/PaintBox.h"
@@ -105,6 +107,14 @@ void TfrmMinusland::BaueOberflaeche()
     imgO = Bild(client_, "imgO", StatusBild(StatusArt::RichtigZweiter), 56, 384, false);
     img1 = Bild(client_, "img1", MarkeRichtig(), 900, 154, false);
     img2 = Bild(client_, "img2", MarkeFalsch(), 955, 154, false);
+    // The drill screens show these very pictures.
+    const std::pair<DrillBild, QLabel*> bilder[] = {
+        {DrillBild::Neutral, imgB},        {DrillBild::RichtigErster, imgG},
+        {DrillBild::Falsch, imgR},         {DrillBild::RichtigZweiter, imgO},
+        {DrillBild::MarkeRichtig, img1},   {DrillBild::MarkeFalsch, img2},
+    };
+    for (const auto& [art, label] : bilder)
+        SetzeDrillBild(art, label->pixmap());
 }
 
 void TfrmMinusland::LegeUntereZeilenAn()
@@ -160,6 +170,7 @@ QMenu* TfrmMinusland::Artmenue(QMenu* oben, const char* name, const QString& tit
 void TfrmMinusland::BaueMenue()
 {
     menuBar()->setObjectName(QStringLiteral("MainMenu1"));
+    SetzeMenueSchrift(menuBar());
 
     QAction* beenden = Befehl(nullptr, "menBeenden", QStringLiteral("&Beenden"), Formular::Anzahl_);
     connect(beenden, &QAction::triggered, this, &TfrmMinusland::menBeendenClick);

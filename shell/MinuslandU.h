@@ -1,4 +1,6 @@
 #pragma once
+#include "core/Bildschirm.h"
+
 #include <QMainWindow>
 
 #include <array>
@@ -9,10 +11,6 @@ class QAction;
 class QDialog;
 class QLabel;
 class QMenu;
-
-// True while the screen measures exactly 1024 × 768 pixels (set each time the
-// main window becomes active); the rational drill screens then maximise.
-inline bool Vollbild = false;
 
 // The screens the main menu opens. main.cpp creates each form and hands it to
 // the main window with SetzeFormular; until then every menu item that opens

@@ -3,6 +3,7 @@
 #include "GanzTestHilfen.h"
 #include "common/ModalHelper.h"
 #include "core/NumberHelpers.h"
+#include "core/AntwortFeld.h"
 #include "core/PaintBox.h"
 #include "integer/GanzSpeicher.h"
 
@@ -367,7 +368,7 @@ void TestGanzUebung::weiterMitLeerenFeldern()
 void TestGanzUebung::einfuegenFiltertZeichen()
 {
     Oeffne(1, 1);
-    TAntwortEdit* box = frm->edt[1];
+    TAntwortFeld* box = frm->edt[1];
 
     QGuiApplication::clipboard()->setText(QStringLiteral("12a"));
     box->paste();
@@ -400,12 +401,14 @@ void TestGanzUebung::einfuegenFiltertZeichen()
     QCOMPARE(box->text(), QStringLiteral("9") + EnDash);
 
     // The simplified mode refuses "+" in every way.
-    Vereinfacht = true;
+    frm->rbVereinfacht->click();
+    QVERIFY(Vereinfacht);
     box->clear();
     QGuiApplication::clipboard()->setText(QStringLiteral("+8"));
     box->paste();
     QCOMPARE(box->text(), QStringLiteral("8"));
-    Vereinfacht = false;
+    frm->rbMitVorzeichen->click();
+    QVERIFY(!Vereinfacht);
 
     // At most eight characters.
     box->clear();

@@ -2,6 +2,7 @@
 // through whole drills, typing, judging, the key filter, the layout of the
 // answer boxes, and pictures of every term shape in both modes.
 #include "common/FakeKeyboard.h"
+#include "core/AntwortFeld.h"
 #include "common/ModalHelper.h"
 #include "core/NumberHelpers.h"
 #include "core/Canvas.h"
@@ -77,7 +78,7 @@ void Aktiviere(QWidget* form)
 // Types an answer into row i and leaves the box with Return.
 void Antworte(TfrmRationalUebung* form, int i, const QString& text)
 {
-    RationalAntwortFeld* feld = form->edt[i];
+    TAntwortFeld* feld = form->edt[i];
     Aktiviere(form);
     feld->setFocus();
     QApplication::processEvents();
@@ -347,8 +348,8 @@ private slots:
             Antworte(form, 1, "+3/4");
             QCOMPARE(PunkteGesamtR, 1.0f);
             QCOMPARE(form->img[1]->pixmap().toImage(), frmMinusland->imgO->pixmap().toImage());
-            QCOMPARE(form->imgZ1[1]->pixmap().toImage(), frmMinusland->img2->pixmap().toImage());
-            QCOMPARE(form->imgZ2[1]->pixmap().toImage(), frmMinusland->img1->pixmap().toImage());
+            QCOMPARE(form->imgZ[1][0]->pixmap().toImage(), frmMinusland->img2->pixmap().toImage());
+            QCOMPARE(form->imgZ[1][1]->pixmap().toImage(), frmMinusland->img1->pixmap().toImage());
         });
     }
 
@@ -469,7 +470,7 @@ private slots:
         Vollbild = false;
         Oeffne(form, StufeRationalGem, 2, [form] {
             QVERIFY(!(form->windowState() & Qt::WindowMaximized));
-            QCOMPARE(form->client->size(), QSize(1016, 722));
+            QCOMPARE(form->Flaeche()->size(), QSize(1016, 722));
         });
     }
 
@@ -480,8 +481,8 @@ private slots:
         auto* form = frmRationalUebAddSub;
         Oeffne(form, StufeRationalAdd, 1, [form] {
             SetzeZeile(form, 1, "(+2,4)+(-1,3)", "1,1");
-            RationalAntwortFeld* dezimal = form->edt[1];
-            RationalAntwortFeld* bruch = nullptr;
+            TAntwortFeld* dezimal = form->edt[1];
+            TAntwortFeld* bruch = nullptr;
             for (int i = 2; i <= 5 && !bruch; ++i)
                 if (RationalAufgaben[i].IstBruch)
                     bruch = form->edt[i];
@@ -508,7 +509,7 @@ private slots:
 
             // "+" is swallowed in mode "Vereinfacht"; "-" still becomes the en dash.
             bruch->clear();
-            bruch->SetzeEingabeArt(true, true);
+            bruch->SetzeZeichen(Antwortzeichen::Bruch(false));
             QTest::keyClicks(bruch, "+-5/6");
             QCOMPARE(bruch->text(), Strich + "5/6");
         });
@@ -625,10 +626,10 @@ private slots:
                                      a.TermBreite);
                         }
                         const int rechts = KSys().WorldToPixel(a.TermRechts, 0).x();
-                        RationalAntwortFeld* feld = form->edt[i];
+                        TAntwortFeld* feld = form->edt[i];
                         QCOMPARE(feld->x(), form->pntZahlen->x() + rechts + 10);
                         QCOMPARE(feld->y(), 150 + 100 * (i - 1));
-                        QVERIFY2(feld->geometry().right() < form->imgZ1[i]->x(), qPrintable(a.Term));
+                        QVERIFY2(feld->geometry().right() < form->imgZ[i][0]->x(), qPrintable(a.Term));
                         QVERIFY2(rechts - 30 < TintenEnde(bild, feld->y() + 20 - 8, rechts + 10)
                                      && TintenEnde(bild, feld->y() + 20 - 8, rechts + 10) < rechts,
                                  qPrintable(a.Term));
@@ -642,7 +643,7 @@ private slots:
     // in either display form, and narrow enough to be seen whole.
     void jedeAntwortPasst()
     {
-        const RationalAntwortFeld* feld = frmRationalUebAddSub->edt[1];
+        const TAntwortFeld* feld = frmRationalUebAddSub->edt[1];
         const QFontMetrics metrik(feld->font());
         const int rahmen = feld->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, feld);
         // Frame, text margins, cursor, and room for a style with a wider frame.

@@ -1,0 +1,13 @@
+#pragma once
+#include <QPixmap>
+#include <QString>
+
+// The status pictures and attempt marks every drill line shows. The main
+// window keeps the originals and hands them down at start-up; a screen shown
+// without it (tests, tools) gets the same pictures painted here.
+enum class DrillBild { Neutral, RichtigErster, Falsch, RichtigZweiter, MarkeRichtig, MarkeFalsch };
+
+void SetzeDrillBild(DrillBild bild, const QPixmap& pixmap);
+QPixmap DrillBildPixmap(DrillBild bild);
+// What the picture tells, for screen readers.
+QString DrillBildText(DrillBild bild);

@@ -1,0 +1,44 @@
+#include "rational/RationalQuelle.h"
+
+#include "rational/RationalKatalog.h"
+#include "rational/RationalSpeicher.h"
+
+namespace {
+
+class RationalKatalog : public Aufgabenquelle {
+public:
+    AufgabenHerkunft Fuelle(int, int zeile, bool) override
+    {
+        if (RationalZeileFuellen(zeile) == 0)
+            return {};
+        return RationalHerkunft(zeile);
+    }
+};
+
+} // namespace
+
+std::unique_ptr<Aufgabenquelle> RationalKatalogquelle()
+{
+    return std::make_unique<RationalKatalog>();
+}
+
+AufgabenHerkunft RationalHerkunft(int i)
+{
+    AufgabenHerkunft h;
+    h.bereich = Zahlenbereich::Rational;
+    // The first open level variable decides, as the catalogue does.
+    const int stufen[5] = {StufeRationalAdd, StufeRationalSub, StufeRationalMult, StufeRationalDiv,
+                           StufeRationalGem};
+    for (int k = 0; k < 5 && h.art == 0; ++k)
+        if (stufen[k] > 0) {
+            h.art = k + 1;
+            h.stufe = stufen[k];
+        }
+    const TRationalAufgabe& a = RationalAufgaben[i];
+    h.term = a.Term;
+    h.ergebnis = a.Ergebnis;
+    h.istBruch = a.IstBruch;
+    h.sonderdarstellung = a.Sonderdarstellung;
+    h.form = a.Form;
+    return h;
+}
