@@ -62,5 +62,9 @@ inline void ZentriereAufSchirm(QWidget* fenster)
 // menu font, whatever font the screen itself is drawn in.
 inline void SetzeMenueSchrift(QMenuBar* leiste)
 {
-    leiste->setFont(QApplication::font("QMenuBar"));
+    // Every property counts as set: a font left partly unresolved would take
+    // the rest (bold, the size) from the screen again.
+    QFont schrift = QApplication::font("QMenuBar");
+    schrift.setResolveMask(QFont::AllPropertiesResolved);
+    leiste->setFont(schrift);
 }
