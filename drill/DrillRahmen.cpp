@@ -206,9 +206,7 @@ void TDrillRahmen::FormActivate()
 
     NeueUebung();
     *z_.maxDurchgaenge = quelle_->Seiten() > 0 ? quelle_->Seiten() : UeblicheSeiten();
-    lblAktVersuche->setText(QStringLiteral("0"));
-    lblAktPunkte->setText(QStringLiteral("0"));
-    lblDurchgang->setText(QStringLiteral("1 / %1").arg(*z_.maxDurchgaenge));
+    ZeigeZaehler(Punktanzeige::Null);
 
     SeiteFuellen();
     btnWeiter->show();
@@ -279,11 +277,14 @@ void TDrillRahmen::ZeigeAnleitung()
     ZeigeRueckmeldung(Anleitung(), Hinweisfarbe);
 }
 
-void TDrillRahmen::ZeigeZaehler(bool mitPunkten)
+void TDrillRahmen::ZeigeZaehler(Punktanzeige punkte)
 {
+    lblDurchgang->setText(QStringLiteral("%1 / %2").arg(*z_.aktDurchgang).arg(*z_.maxDurchgaenge));
     lblAktVersuche->setText(QString::number(*z_.anzVersuche));
-    if (mitPunkten)
+    if (punkte == Punktanzeige::EineStelle)
         lblAktPunkte->setText(FestKomma(*z_.punkte, 1));
+    else if (punkte == Punktanzeige::Null)
+        lblAktPunkte->setText(QStringLiteral("0"));
 }
 
 void TDrillRahmen::SetzeStatus(int zeile, DrillBild bild)
@@ -402,7 +403,7 @@ void TDrillRahmen::edtExit(int i)
         zweiterVersuchZeile_ = i;
         *z_.anzVersucheGesamt += 1;
         *z_.anzVersuche += 1;
-        ZeigeZaehler(false);
+        ZeigeZaehler(Punktanzeige::Unveraendert);
         PlaneNacharbeit(i, {}); // the entry stays in the box for correction
         pruefe_ = false;
         return;
@@ -490,8 +491,6 @@ void TDrillRahmen::btnWeiterClick()
     ZeilenZuruecksetzen();
     *z_.aktDurchgang += 1;
     SeiteFuellen();
-    grpEinfach->setEnabled(true);
-    lblDurchgang->setText(QStringLiteral("%1 / %2").arg(*z_.aktDurchgang).arg(*z_.maxDurchgaenge));
     *z_.anzVersuche = 0;
     *z_.punkte = 0;
     ZeigeZaehler();
@@ -540,7 +539,6 @@ void TDrillRahmen::btnAuswertungClick()
     btnAuswertung->hide();
     SeiteLeeren();
     SeiteFuellen();
-    lblDurchgang->setText(QStringLiteral("1 / %1").arg(*z_.maxDurchgaenge));
     ZeigeZaehler();
     ZeigeAnleitung();
     FokusZurueck(1);

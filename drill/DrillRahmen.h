@@ -141,8 +141,11 @@ protected:
     // The one place the feedback label is set ("\r" breaks the line too).
     void ZeigeRueckmeldung(const QString& text, const QColor& farbe);
     void ZeigeAnleitung();
-    // The one place the counters are shown.
-    void ZeigeZaehler(bool mitPunkten = true);
+    // The one place the counters are shown: page, attempts and points (with
+    // one decimal; a fresh drill shows a plain 0; a first wrong attempt
+    // leaves the points as they stand).
+    enum class Punktanzeige { EineStelle, Null, Unveraendert };
+    void ZeigeZaehler(Punktanzeige punkte = Punktanzeige::EineStelle);
     void FokusZurueck(int zeile);
 
     static const QColor Hinweisfarbe;

@@ -1,6 +1,7 @@
 #pragma once
 // Driving the integer drill screen the way a pupil does: type into the box
 // that has the focus and leave it with Enter.
+#include "common/Tippen.h"
 #include "integer/GanzSpeicher.h"
 #include "integer/GanzUebungU.h"
 
@@ -21,10 +22,7 @@ inline void Tippe(TfrmGanzUebung* frm, int zeile, const QString& text)
 {
     QTRY_VERIFY2(frm->edt[zeile]->hasFocus(),
                  qPrintable(QStringLiteral("Fokus nicht in Zeile %1").arg(zeile)));
-    frm->edt[zeile]->selectAll();
-    QTest::keyClicks(frm->edt[zeile], text);
-    QTest::keyClick(frm->edt[zeile], Qt::Key_Return);
-    QCoreApplication::processEvents();
+    TippeUndEnter(frm->edt[zeile], text);
 }
 
 // Makes the drill the active window, as the window system does when it opens.

@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QMenuBar>
 #include <QtTest>
 
 class TestIntroMenue : public QObject {
@@ -52,6 +53,20 @@ private slots:
         delete frmGanzMuster;
         delete frmRationalEinstieg;
         delete frmMinusland;
+    }
+
+    // The introductions' menu bars look like the main window's, whatever
+    // font the screens draw their texts in.
+    void menueLeistenWieImHauptfenster()
+    {
+        const QMenuBar* haupt = frmMinusland->menuBar();
+        for (QWidget* form : {static_cast<QWidget*>(frmGanzEinstieg), static_cast<QWidget*>(frmGanzMuster),
+                              static_cast<QWidget*>(frmRationalEinstieg)}) {
+            const auto* leiste = form->findChild<QMenuBar*>();
+            QVERIFY(leiste);
+            QCOMPARE(leiste->font(), haupt->font());
+            QCOMPARE(leiste->sizeHint().height(), haupt->sizeHint().height());
+        }
     }
 
     void integerIntroduction()

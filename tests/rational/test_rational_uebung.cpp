@@ -4,6 +4,7 @@
 #include "common/FakeKeyboard.h"
 #include "core/AntwortFeld.h"
 #include "common/ModalHelper.h"
+#include "common/Tippen.h"
 #include "core/NumberHelpers.h"
 #include "core/Canvas.h"
 #include "core/PaintBox.h"
@@ -58,13 +59,9 @@ void Oeffne(TfrmRationalUebung* form, int& stufe, int wert, const std::function<
     RationalStufenLoeschen();
 }
 
-// Types text key by key; the en dash is typed as "-", as on a keyboard.
 void Tippe(QWidget* feld, const QString& text)
 {
-    for (QChar c : text) {
-        const QChar taste = c == EnDash ? QChar(u'-') : c;
-        QTest::keyClick(feld, taste.toLatin1());
-    }
+    TippeTasten(feld, text);
 }
 
 // A closed message box gives the activation back to the screen, as a window

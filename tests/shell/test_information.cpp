@@ -4,6 +4,7 @@
 #include "shell/InformationU.h"
 
 #include <QLabel>
+#include <QMainWindow>
 #include <QMenuBar>
 #include <QtTest>
 
@@ -73,6 +74,11 @@ private slots:
         QCOMPARE(form->windowTitle(), QString("Informationen"));
         QCOMPARE(form->pntInfo->size(), QSize(1016, 722));
         QCOMPARE(form->MainMenu1->actions().size(), 1);
+        // The menu bar looks like the main window's, not like the screen's bold texts.
+        QMainWindow haupt;
+        haupt.menuBar()->addAction(QStringLiteral("Beenden"));
+        QCOMPARE(form->MainMenu1->font(), haupt.menuBar()->font());
+        QCOMPARE(form->MainMenu1->sizeHint().height(), haupt.menuBar()->sizeHint().height());
         QCOMPARE(form->menSchliessen->text(), QString::fromUtf8("Schließen"));
         QCOMPARE(form->menSchliessen->objectName(), QString("menSchliessen"));
         const std::pair<QLabel*, QPoint> bilder[] = {
