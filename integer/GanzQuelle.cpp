@@ -1,25 +1,13 @@
 #include "integer/GanzQuelle.h"
 
+#include "drill/KatalogQuelle.h"
+
 #include "integer/GanzKatalog.h"
 #include "integer/GanzSpeicher.h"
 
-namespace {
-
-class GanzKatalog : public Aufgabenquelle {
-public:
-    AufgabenHerkunft Fuelle(int, int zeile, bool) override
-    {
-        if (!FuelleAufgabeGanz(zeile))
-            return {};
-        return GanzHerkunft(zeile);
-    }
-};
-
-} // namespace
-
 std::unique_ptr<Aufgabenquelle> GanzKatalogquelle()
 {
-    return std::make_unique<GanzKatalog>();
+    return KatalogQuelle([](int zeile) { return FuelleAufgabeGanz(zeile); }, GanzHerkunft);
 }
 
 AufgabenHerkunft GanzHerkunft(int i)

@@ -1,25 +1,13 @@
 #include "rational/RationalQuelle.h"
 
+#include "drill/KatalogQuelle.h"
+
 #include "rational/RationalKatalog.h"
 #include "rational/RationalSpeicher.h"
 
-namespace {
-
-class RationalKatalog : public Aufgabenquelle {
-public:
-    AufgabenHerkunft Fuelle(int, int zeile, bool) override
-    {
-        if (RationalZeileFuellen(zeile) == 0)
-            return {};
-        return RationalHerkunft(zeile);
-    }
-};
-
-} // namespace
-
 std::unique_ptr<Aufgabenquelle> RationalKatalogquelle()
 {
-    return std::make_unique<RationalKatalog>();
+    return KatalogQuelle([](int zeile) { return RationalZeileFuellen(zeile) != 0; }, RationalHerkunft);
 }
 
 AufgabenHerkunft RationalHerkunft(int i)
