@@ -527,8 +527,12 @@ void TDrillRahmen::btnAuswertungClick()
     abschluss.zeit = QDateTime::currentDateTime();
     emit DrillBericht().Beendet(abschluss);
 
-    if (!frmAuswertung)
+    if (!frmAuswertung) {
+        // Made on first use, it goes with this screen; the global reference
+        // must not outlive it.
         frmAuswertung = new TfrmAuswertung(this);
+        connect(frmAuswertung, &QObject::destroyed, [] { frmAuswertung = nullptr; });
+    }
     frmAuswertung->Auswerten(*z_.punkteGesamt, *z_.anzVersucheGesamt);
     if (!Offen())
         return;

@@ -63,6 +63,8 @@ private slots:
     void weiterMitLeerenFeldern();
     void letzteSeiteAuswertungUndNeuerDrill_data() { Drills(); }
     void letzteSeiteAuswertungUndNeuerDrill();
+    void auswertungWirdBeiBedarfGemacht_data() { Drills(); }
+    void auswertungWirdBeiBedarfGemacht();
     void quelleFuelltDieSeitenBisZumSchliessen_data() { Drills(); }
     void quelleFuelltDieSeitenBisZumSchliessen();
     void menueLeisteWieImHauptfenster_data() { Drills(); }
@@ -287,6 +289,35 @@ void TestDrillRahmen::letzteSeiteAuswertungUndNeuerDrill()
     QTRY_VERIFY(d.Feld(1)->hasFocus());
     delete frmAuswertung;
     frmAuswertung = nullptr;
+}
+
+// Without an evaluation screen the drill makes one; the global reference
+// goes when the screen that made it goes.
+void TestDrillRahmen::auswertungWirdBeiBedarfGemacht()
+{
+    QFETCH(DrillArt, art);
+    QVERIFY(!frmAuswertung);
+    {
+        DrillFixture d(art);
+        d.Oeffne();
+        for (int seite = 1; seite <= 3; ++seite) {
+            d.AllesRichtig();
+            if (seite < 3) {
+                QTest::mouseClick(d.Rahmen()->btnWeiter, Qt::LeftButton);
+                d.BekannteErgebnisse();
+            }
+        }
+        bool gezeigt = false;
+        WhenModal([&](QWidget* w) {
+            gezeigt = w == frmAuswertung;
+            frmAuswertung->done(QDialog::Accepted); // not waiting for the count
+        });
+        QTest::mouseClick(d.Rahmen()->btnAuswertung, Qt::LeftButton);
+        QVERIFY(gezeigt);
+        QCOMPARE(d.abschluesse.size(), 1);
+        QCOMPARE(d.Durchgang(), 1);
+    }
+    QVERIFY(!frmAuswertung);
 }
 
 void TestDrillRahmen::quelleFuelltDieSeitenBisZumSchliessen()
