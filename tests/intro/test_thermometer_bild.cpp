@@ -23,19 +23,28 @@ QImage Male(const std::function<void(Canvas&)>& maler)
     return bild;
 }
 
+bool Nahe(const QColor& c, const QColor& farbe)
+{
+    return qAbs(c.red() - farbe.red()) < 40 && qAbs(c.green() - farbe.green()) < 40
+        && qAbs(c.blue() - farbe.blue()) < 40;
+}
+
+// Pixels inside a pixel rectangle whose colour is close to the given one.
+int Farbig(const QImage& bild, const QRect& r, const QColor& farbe)
+{
+    int n = 0;
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x)
+            n += Nahe(bild.pixelColor(x, y), farbe);
+    return n;
+}
+
 // Pixels of the image in a box given in world units, whose colour is close
 // to the given one (text edges are mixed with the ground).
 int Farbig(const QImage& bild, float x1, float y1, float x2, float y2, const QColor& farbe)
 {
-    const QRect r = QRect(WorldToScreen(x1, y1), WorldToScreen(x2, y2)).normalized().intersected(bild.rect());
-    int n = 0;
-    for (int y = r.top(); y <= r.bottom(); ++y)
-        for (int x = r.left(); x <= r.right(); ++x) {
-            const QColor c = bild.pixelColor(x, y);
-            n += qAbs(c.red() - farbe.red()) < 40 && qAbs(c.green() - farbe.green()) < 40
-                 && qAbs(c.blue() - farbe.blue()) < 40;
-        }
-    return n;
+    return Farbig(bild, QRect(WorldToScreen(x1, y1), WorldToScreen(x2, y2)).normalized().intersected(bild.rect()),
+                  farbe);
 }
 
 // Pixels of the colour on the scale label at k tens of labels centred at
@@ -51,14 +60,7 @@ int AufSkala(const QImage& bild, float labelX, int k, const QColor& farbe)
                 ziffern |= QRect(x, y, 1, 1);
     if (ziffern.isNull())
         return -1; // no label there at all
-    int n = 0;
-    for (int y = ziffern.top(); y <= ziffern.bottom(); ++y)
-        for (int x = ziffern.left(); x <= ziffern.right(); ++x) {
-            const QColor c = bild.pixelColor(x, y);
-            n += qAbs(c.red() - farbe.red()) < 40 && qAbs(c.green() - farbe.green()) < 40
-                 && qAbs(c.blue() - farbe.blue()) < 40;
-        }
-    return n;
+    return Farbig(bild, ziffern, farbe);
 }
 
 TGanzEinstieg Einstieg(int start, int ende, int eingabe, bool richtig)
