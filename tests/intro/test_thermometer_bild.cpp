@@ -2,6 +2,7 @@
 // scale labels or over another text, and every entered value can be seen.
 #include "core/Canvas.h"
 #include "core/WorldWindow.h"
+#include "intro/EinstiegBilder.h"
 #include "intro/EinstiegMalen.h"
 #include "intro/EinstiegZustand.h"
 
@@ -101,6 +102,7 @@ private slots:
     void musterPfeileLassenSkalaFrei();
     void eingabeNahAmStartUeberschreibtIhnNicht();
     void eingabeAusserhalbDerSkalaBleibtSichtbar();
+    void minusVorDemBruchStehtFrei();
 };
 
 void TestThermometerBild::einstiegLinienLassenSkalaFrei()
@@ -170,6 +172,42 @@ void TestThermometerBild::eingabeAusserhalbDerSkalaBleibtSichtbar()
         const float jenseits = oben ? ende + 0.6f : ende - 0.6f;
         QVERIFY(Farbig(bild, 1.9f, jenseits + 0.05f, 2.1f, jenseits - 0.05f, Blau) > 0);
     }
+}
+
+void TestThermometerBild::minusVorDemBruchStehtFrei()
+{
+    // "–2 = –2/1": the red minus and the red fraction bar are two strokes on
+    // one height; between them a clear gap of a few pixels in every row.
+    const QImage bild = RationalEinstiegBild2();
+    Foto(bild.scaled(bild.size() * 4), QStringLiteral("rational_bild2"));
+    auto rot = [&](int x, int y) {
+        const QColor c = bild.pixelColor(x, y);
+        return c.alpha() > 60 && c.red() > 150 && c.green() < 110 && c.blue() < 110;
+    };
+    // The first red pixel from the left is the minus; follow its row to the right.
+    int x0 = -1, y0 = -1;
+    for (int x = 0; x < bild.width() && x0 < 0; ++x)
+        for (int y = 0; y < bild.height(); ++y)
+            if (rot(x, y)) {
+                x0 = x;
+                y0 = y;
+                break;
+            }
+    QVERIFY(x0 >= 0);
+    int ende = x0;
+    while (ende + 1 < bild.width() && rot(ende + 1, y0))
+        ++ende;
+    // The minus is a short dash, not one stroke with the bar.
+    QVERIFY2(ende - x0 < 14, qPrintable(QStringLiteral("Strich %1 … %2").arg(x0).arg(ende)));
+    // Nothing red in the gap behind it, whichever row of the dash or bar.
+    for (int y = y0 - 2; y <= y0 + 2; ++y)
+        for (int x = ende + 1; x <= ende + 3; ++x)
+            QVERIFY2(!rot(x, y), qPrintable(QStringLiteral("rot bei %1, %2").arg(x).arg(y)));
+    // And the fraction bar follows on the same height.
+    int balken = 0;
+    for (int x = ende + 4; x < ende + 24; ++x)
+        balken += rot(x, y0) || rot(x, y0 - 1) || rot(x, y0 + 1);
+    QVERIFY(balken > 6);
 }
 
 QTEST_MAIN(TestThermometerBild)
