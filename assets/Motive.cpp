@@ -367,18 +367,25 @@ QString Zahltext(int n)
     return n < 0 ? QStringLiteral("\u2013%1").arg(-n) : QString::number(n);
 }
 
+// A page or cover filling the picture: a diagonal shade from `hell` to
+// `dunkel` and a thin ruled frame `rand` pixels inside the edge.
+void Buchseite(QPainter& p, const QColor& hell, const QColor& dunkel, const QColor& linie, qreal rand)
+{
+    QLinearGradient grund(0, 0, InfoBreite, InfoHoehe);
+    grund.setColorAt(0, hell);
+    grund.setColorAt(1, dunkel);
+    p.fillRect(QRectF(0, 0, InfoBreite, InfoHoehe), grund);
+    p.setPen(QPen(linie, 0.8));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRectF(rand, rand, InfoBreite - 2 * rand, InfoHoehe - 2 * rand));
+}
+
 // Stifel's "Arithmetica integra" (Nuremberg 1544), opened at a number line
 // whose numbers run on beyond zero.
 void Stifelbuch(QPainter& p)
 {
-    QLinearGradient papier(0, 0, InfoBreite, InfoHoehe);
-    papier.setColorAt(0, QColor(248, 238, 210));
-    papier.setColorAt(1, QColor(228, 210, 170));
-    p.fillRect(QRectF(0, 0, InfoBreite, InfoHoehe), papier);
     const QColor tinte(70, 45, 25);
-    p.setPen(QPen(tinte, 0.8));
-    p.setBrush(Qt::NoBrush);
-    p.drawRect(QRectF(5.5, 5.5, InfoBreite - 11, InfoHoehe - 11));
+    Buchseite(p, QColor(248, 238, 210), QColor(228, 210, 170), tinte, 5.5);
 
     Mittig(p, 9, 12, QStringLiteral("ARITHMETICA"), Buchschrift(10, true), tinte);
     Mittig(p, 21, 12, QStringLiteral("INTEGRA"), Buchschrift(10, true), tinte);
@@ -417,14 +424,8 @@ void Stifelbuch(QPainter& p)
 // a slip of paper showing the integers lying on it.
 void Eulerbuch(QPainter& p)
 {
-    QLinearGradient leder(0, 0, InfoBreite, InfoHoehe);
-    leder.setColorAt(0, QColor(120, 50, 30));
-    leder.setColorAt(1, QColor(70, 25, 15));
-    p.fillRect(QRectF(0, 0, InfoBreite, InfoHoehe), leder);
     const QColor gold(235, 200, 110);
-    p.setPen(QPen(gold, 0.9));
-    p.setBrush(Qt::NoBrush);
-    p.drawRect(QRectF(6.5, 6.5, InfoBreite - 13, InfoHoehe - 13));
+    Buchseite(p, QColor(120, 50, 30), QColor(70, 25, 15), gold, 6.5);
     p.drawRect(QRectF(9.5, 9.5, InfoBreite - 19, InfoHoehe - 19));
 
     Mittig(p, 13, 10, QStringLiteral("Vollständige"), Buchschrift(9, true), gold);
