@@ -340,149 +340,118 @@ void Titelskala(QPainter& p)
 
 // ---------------------------------------------------------------- history
 
-void Tontafel(QPainter& p)
+QFont Buchschrift(int pixel, bool fett = false, bool kursiv = false)
 {
-    QLinearGradient grund(0, 0, 0, InfoHoehe);
-    grund.setColorAt(0, QColor(246, 234, 205));
-    grund.setColorAt(1, QColor(214, 190, 145));
+    QFont f = Schrift(pixel, fett, kursiv);
+    f.setFamily(QStringLiteral("Liberation Serif"));
+    return f;
+}
+
+// One line of text centred in the picture's width.
+void Mittig(QPainter& p, qreal oben, qreal hoehe, const QString& text, const QFont& schrift,
+            const QColor& farbe)
+{
+    p.setFont(schrift);
+    p.setPen(farbe);
+    p.drawText(QRectF(0, oben, InfoBreite, hoehe), Qt::AlignCenter, text);
+}
+
+// Numbers on a strip or line as the program writes them: negatives in red
+// with the en dash, zero black, positives blue.
+QColor Zahlfarbe(int n)
+{
+    return n < 0 ? QColor(200, 30, 30) : n > 0 ? QColor(30, 60, 200) : QColor(30, 30, 30);
+}
+QString Zahltext(int n)
+{
+    return n < 0 ? QStringLiteral("\u2013%1").arg(-n) : QString::number(n);
+}
+
+// A page or cover filling the picture: a diagonal shade from `hell` to
+// `dunkel` and a thin ruled frame `rand` pixels inside the edge.
+void Buchseite(QPainter& p, const QColor& hell, const QColor& dunkel, const QColor& linie, qreal rand)
+{
+    QLinearGradient grund(0, 0, InfoBreite, InfoHoehe);
+    grund.setColorAt(0, hell);
+    grund.setColorAt(1, dunkel);
     p.fillRect(QRectF(0, 0, InfoBreite, InfoHoehe), grund);
-
-    // The tablet, slightly rotated, with a chipped corner.
-    p.save();
-    p.translate(50, 61);
-    p.rotate(-4);
-    QPainterPath tafel;
-    tafel.moveTo(-36, -46);
-    tafel.quadTo(-38, -50, -32, -50);
-    tafel.lineTo(24, -50);
-    tafel.lineTo(30, -44);
-    tafel.lineTo(34, -46);
-    tafel.quadTo(39, -46, 38, -40);
-    tafel.lineTo(37, 44);
-    tafel.quadTo(37, 50, 31, 50);
-    tafel.lineTo(-32, 51);
-    tafel.quadTo(-38, 51, -38, 45);
-    tafel.closeSubpath();
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(80, 50, 20, 70));
-    p.drawPath(tafel.translated(3, 3));
-    QRadialGradient ton(QPointF(-10, -15), 75);
-    ton.setColorAt(0, QColor(226, 184, 128));
-    ton.setColorAt(0.7, QColor(196, 146, 88));
-    ton.setColorAt(1, QColor(150, 102, 55));
-    p.setPen(QPen(QColor(120, 78, 40), 1));
-    p.setBrush(ton);
-    p.drawPath(tafel);
-
-    // Rows of wedges pressed into the clay.
-    Streuung zufall(7);
-    for (int zeile = 0; zeile < 8; ++zeile) {
-        const qreal y = -40 + zeile * 11.5;
-        p.setPen(QPen(QColor(150, 100, 55, 120), 0.7));
-        p.drawLine(QPointF(-33, y + 6.5), QPointF(34, y + 6.5));
-        qreal x = -31 + zufall.Zahl(0, 4);
-        while (x < 28) {
-            const int art = int(zufall.Zahl(0, 3));
-            const int anzahl = 1 + int(zufall.Zahl(0, 3));
-            for (int i = 0; i < anzahl && x < 30; ++i) {
-                QPainterPath keil;
-                if (art == 0) { // upright wedge
-                    keil.moveTo(x - 2.2, y - 2);
-                    keil.lineTo(x + 2.2, y - 2);
-                    keil.lineTo(x, y + 1.5);
-                    keil.closeSubpath();
-                    keil.moveTo(x, y + 1);
-                    keil.lineTo(x, y + 5);
-                } else { // corner wedge pointing left
-                    keil.moveTo(x - 2, y + 1.5);
-                    keil.lineTo(x + 2.5, y - 1);
-                    keil.lineTo(x + 2.5, y + 4);
-                    keil.closeSubpath();
-                }
-                p.setPen(Qt::NoPen);
-                p.setBrush(QColor(255, 225, 180, 120));
-                p.drawPath(keil.translated(0.6, 0.6));
-                p.setBrush(QColor(95, 58, 25));
-                p.setPen(QPen(QColor(95, 58, 25), 0.8));
-                p.drawPath(keil);
-                x += art == 0 ? 4.2 : 5;
-            }
-            x += 4 + zufall.Zahl(0, 3);
-        }
-    }
-    // A crack.
-    p.setPen(QPen(QColor(110, 70, 35), 0.9));
-    QPainterPath riss;
-    riss.moveTo(38, 10);
-    riss.lineTo(30, 14);
-    riss.lineTo(26, 22);
-    riss.lineTo(18, 25);
+    p.setPen(QPen(linie, 0.8));
     p.setBrush(Qt::NoBrush);
-    p.drawPath(riss);
-    p.restore();
-    Rahmen(p, InfoBreite, InfoHoehe, QColor(160, 120, 70));
+    p.drawRect(QRectF(rand, rand, InfoBreite - 2 * rand, InfoHoehe - 2 * rand));
 }
 
-void Stab(QPainter& p, QPointF von, QPointF bis, const QColor& farbe)
+// Stifel's "Arithmetica integra" (Nuremberg 1544), opened at a number line
+// whose numbers run on beyond zero.
+void Stifelbuch(QPainter& p)
 {
-    p.setPen(QPen(farbe.darker(180), 5.2, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(von, bis);
-    p.setPen(QPen(farbe, 3.6, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(von, bis);
-    p.setPen(QPen(farbe.lighter(170), 1, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(von + QPointF(-0.8, -0.8), bis + QPointF(-0.8, -0.8));
-}
+    const QColor tinte(70, 45, 25);
+    Buchseite(p, QColor(248, 238, 210), QColor(228, 210, 170), tinte, 5.5);
 
-void Rechenstaebe(QPainter& p)
-{
-    // A dark wooden counting board with a grid of cells.
-    QLinearGradient holz(0, 0, InfoBreite, InfoHoehe);
-    holz.setColorAt(0, QColor(120, 78, 42));
-    holz.setColorAt(1, QColor(80, 48, 24));
-    p.fillRect(QRectF(0, 0, InfoBreite, InfoHoehe), holz);
-    Streuung zufall(3);
-    for (int i = 0; i < 14; ++i) {
-        const qreal y = zufall.Zahl(0, InfoHoehe);
-        p.setPen(QPen(QColor(60, 35, 15, 90), 0.8));
-        QPainterPath maser;
-        maser.moveTo(0, y);
-        maser.cubicTo(30, y + zufall.Zahl(-4, 4), 70, y + zufall.Zahl(-4, 4), InfoBreite, y + zufall.Zahl(-3, 3));
-        p.setBrush(Qt::NoBrush);
-        p.drawPath(maser);
+    Mittig(p, 9, 12, QStringLiteral("ARITHMETICA"), Buchschrift(10, true), tinte);
+    Mittig(p, 21, 12, QStringLiteral("INTEGRA"), Buchschrift(10, true), tinte);
+    Mittig(p, 34, 10, QStringLiteral("Michael Stifel"), Buchschrift(8, false, true), tinte);
+    Mittig(p, 44, 10, QStringLiteral("1544"), Buchschrift(8), tinte);
+    p.setPen(QPen(tinte, 0.7));
+    p.drawLine(QPointF(30, 57), QPointF(70, 57));
+
+    // The number line: the numbers go on past zero to the left.
+    const qreal y = 84;
+    p.setPen(QPen(QColor(30, 30, 30), 1.4));
+    p.drawLine(QPointF(10, y), QPointF(92, y));
+    p.drawLine(QPointF(92, y), QPointF(87, y - 2.5));
+    p.drawLine(QPointF(92, y), QPointF(87, y + 2.5));
+    p.setFont(Schrift(8, true));
+    for (int n = -2; n <= 2; ++n) {
+        const qreal x = 50 + n * 17;
+        p.setPen(QPen(QColor(30, 30, 30), 1.2));
+        p.drawLine(QPointF(x, y - 3), QPointF(x, y + 3));
+        p.setPen(Zahlfarbe(n));
+        p.drawText(QRectF(x - 9, y + 4, 18, 10), Qt::AlignCenter, Zahltext(n));
     }
-    const QRectF brett(10, 10, 80, 76);
-    p.setPen(QPen(QColor(110, 80, 40), 1.5));
-    p.setBrush(QColor(238, 222, 186));
-    p.drawRect(brett);
-    p.setPen(QPen(QColor(170, 140, 95), 1));
-    p.drawLine(QPointF(50, 10), QPointF(50, 86));
-    p.drawLine(QPointF(10, 48), QPointF(90, 48));
+    // A red arrow from zero into the numbers beyond it.
+    const QColor rot(200, 30, 30);
+    p.setPen(QPen(rot, 1.6, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(50, y - 8), QPointF(10, y - 8));
+    p.drawLine(QPointF(10, y - 8), QPointF(15, y - 10.5));
+    p.drawLine(QPointF(10, y - 8), QPointF(15, y - 5.5));
+    p.setPen(QPen(QColor(30, 30, 30), 1));
+    p.setBrush(QColor(255, 255, 255));
+    p.drawEllipse(QPointF(50, y), 2.2, 2.2);
+    Rahmen(p, InfoBreite, InfoHoehe, QColor(150, 115, 70));
+}
 
-    // Red rods stand for positive, black rods for negative amounts.
-    const QColor rot(205, 35, 30);
-    const QColor schwarz(35, 30, 30);
-    auto stabziffer = [&](qreal x, qreal y, int ziffer, const QColor& farbe) {
-        int stehend = ziffer;
-        if (ziffer > 5) {
-            Stab(p, QPointF(x + 8, y + 8), QPointF(x + 32, y + 8), farbe);
-            stehend = ziffer - 5;
-        }
-        const qreal oben = ziffer > 5 ? y + 15 : y + 7;
-        const qreal links = x + 20 - (stehend - 1) * 3.5;
-        for (int i = 0; i < stehend; ++i)
-            Stab(p, QPointF(links + i * 7, oben), QPointF(links + i * 7, y + 32), farbe);
-    };
-    stabziffer(10, 10, 3, rot);
-    stabziffer(50, 10, 7, rot);
-    stabziffer(10, 48, 2, schwarz);
-    stabziffer(50, 48, 6, schwarz);
+// Euler's "Vollständige Anleitung zur Algebra" (St. Petersburg 1770), with
+// a slip of paper showing the integers lying on it.
+void Eulerbuch(QPainter& p)
+{
+    const QColor gold(235, 200, 110);
+    Buchseite(p, QColor(120, 50, 30), QColor(70, 25, 15), gold, 6.5);
+    p.drawRect(QRectF(9.5, 9.5, InfoBreite - 19, InfoHoehe - 19));
 
-    // Loose rods lying below the board.
-    Stab(p, QPointF(14, 98), QPointF(52, 92), rot);
-    Stab(p, QPointF(20, 106), QPointF(60, 104), schwarz);
-    Stab(p, QPointF(58, 96), QPointF(90, 110), rot);
-    Stab(p, QPointF(66, 94), QPointF(92, 98), schwarz);
-    Rahmen(p, InfoBreite, InfoHoehe, QColor(60, 35, 15));
+    Mittig(p, 13, 10, QStringLiteral("Vollständige"), Buchschrift(9, true), gold);
+    Mittig(p, 23, 10, QStringLiteral("Anleitung"), Buchschrift(9, true), gold);
+    Mittig(p, 33, 9, QStringLiteral("zur"), Buchschrift(8, false, true), gold);
+    Mittig(p, 42, 13, QStringLiteral("ALGEBRA"), Buchschrift(12, true), gold);
+    Mittig(p, 57, 10, QStringLiteral("Leonhard Euler"), Buchschrift(8, false, true), gold);
+    Mittig(p, 67, 10, QStringLiteral("1770"), Buchschrift(8), gold);
+
+    // The slip with the integers.
+    p.save();
+    p.translate(50, 95);
+    p.rotate(-4);
+    p.setPen(QPen(QColor(150, 140, 120), 0.8));
+    p.setBrush(QColor(252, 250, 240));
+    p.drawRect(QRectF(-44, -9, 88, 18));
+    p.setFont(Schrift(8, true));
+    p.setPen(QColor(30, 30, 30));
+    p.drawText(QRectF(-43, -8, 10, 16), Qt::AlignCenter, QStringLiteral("\u2026"));
+    p.drawText(QRectF(33, -8, 10, 16), Qt::AlignCenter, QStringLiteral("\u2026"));
+    for (int n = -2; n <= 2; ++n) {
+        p.setPen(Zahlfarbe(n));
+        p.drawText(QRectF(-8 + n * 14 - 2, -8, 20, 16), Qt::AlignCenter, Zahltext(n));
+    }
+    p.restore();
+    Rahmen(p, InfoBreite, InfoHoehe, QColor(50, 20, 10));
 }
 
 void Schuldbuch(QPainter& p)
@@ -532,23 +501,30 @@ void Schuldbuch(QPainter& p)
         p.drawPath(seite(links));
     }
 
-    // Entries: a line of writing and an amount in the right-hand column;
-    // the debts are written in red with a minus sign before them.
-    Streuung zufall(11);
+    // Headings: the book's title on the left page, "debitum" (debt) over the
+    // right one. Then entries: a line of writing and an amount in the
+    // right-hand column; the debts are written in red. No minus signs: in
+    // Leonardo's time there were none.
     const QColor tinte(50, 40, 60);
     const QColor rot(200, 30, 30);
+    p.setFont(Buchschrift(8, true, true));
+    p.setPen(tinte);
+    p.drawText(QRectF(8, 19, 40, 10), Qt::AlignCenter, QStringLiteral("Liber abaci"));
+    p.setPen(rot);
+    p.drawText(QRectF(52, 19, 40, 10), Qt::AlignCenter, QStringLiteral("debitum"));
+    Streuung zufall(11);
     p.setFont(Schrift(7, true));
     for (int spalte = 0; spalte < 2; ++spalte) {
         const qreal x0 = spalte == 0 ? 10 : 54;
-        for (int zeile = 0; zeile < 7; ++zeile) {
-            const qreal y = 29 + zeile * 8.5;
-            const bool schuld = (spalte == 1 && (zeile == 1 || zeile == 4)) || (spalte == 0 && zeile == 5);
+        const bool schuld = spalte == 1;
+        for (int zeile = 0; zeile < 6; ++zeile) {
+            const qreal y = 38 + zeile * 8;
             p.setBrush(Qt::NoBrush);
             p.setPen(QPen(schuld ? rot : tinte, 0.9, Qt::SolidLine, Qt::RoundCap));
             QPainterPath schrift;
             qreal x = x0;
             schrift.moveTo(x, y);
-            const qreal ende = x0 + zufall.Zahl(16, 24);
+            const qreal ende = x0 + zufall.Zahl(14, 22);
             while (x < ende) {
                 schrift.quadTo(x + 1, y - zufall.Zahl(1.5, 3.5), x + 2, y);
                 x += 2.2;
@@ -556,12 +532,11 @@ void Schuldbuch(QPainter& p)
             p.drawPath(schrift);
             p.setPen(schuld ? rot : tinte);
             const int betrag = 2 + int(zufall.Zahl(0, 60));
-            const QString text = schuld ? QStringLiteral("\u2013%1").arg(betrag) : QString::number(betrag);
-            p.drawText(QRectF(x0 + 24, y - 6, 15, 8), Qt::AlignRight | Qt::AlignVCenter, text);
+            p.drawText(QRectF(x0 + 22, y - 6, 15, 8), Qt::AlignRight | Qt::AlignVCenter, QString::number(betrag));
         }
         // The sum line.
-        p.setPen(QPen(tinte, 0.8));
-        p.drawLine(QPointF(x0 + 24, 88 - 6), QPointF(x0 + 39, 88 - 6));
+        p.setPen(QPen(schuld ? rot : tinte, 0.8));
+        p.drawLine(QPointF(x0 + 22, 88 - 4), QPointF(x0 + 37, 88 - 4));
     }
 
     // A quill lying on the desk below the book.
@@ -677,16 +652,16 @@ QImage MaleInfoBild(int nr)
     p.setRenderHint(QPainter::TextAntialiasing);
     switch (nr) {
     case 1:
-        Tontafel(p);
+        Schuldbuch(p);
         break;
     case 2:
-        Schuldbuch(p);
+        Stifelbuch(p);
         break;
     case 3:
         Koordinatensystem(p);
         break;
     default:
-        Rechenstaebe(p);
+        Eulerbuch(p);
         break;
     }
     return bild;

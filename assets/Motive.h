@@ -13,8 +13,10 @@ constexpr int InfoHoehe = 120;
 // line to –8 at the bottom.
 QImage MaleTitelbild();
 
-// In the order of the history told beside them: 1 a Babylonian clay tablet,
-// 2 a merchant's ledger with debts, 3 a coordinate system with points in all
-// four quadrants, 4 Chinese counting rods (red positive, black negative).
+// Each belongs to the lines of the history beside it: 1 Leonardo of Pisa's
+// "Liber abaci" as a merchant's book with the debts in red, 2 Stifel's
+// "Arithmetica integra" (1544) with a number line running on beyond zero,
+// 3 a coordinate system with points in all four quadrants, 4 Euler's
+// "Vollständige Anleitung zur Algebra" (1770) with a slip of integers.
 // Any other number gives a null image.
 QImage MaleInfoBild(int nr);

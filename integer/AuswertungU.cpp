@@ -52,6 +52,17 @@ QLabel* NeuesPanel(QWidget* parent, const char* name, int left, const QColor& co
     return panel;
 }
 
+// Sets a gauge and repaints all of it. QProgressBar skips the repaint of a
+// change smaller than its chunk width and counts any paint as up to date,
+// and the percentage label standing on the bar repaints a stripe of it at
+// every step; so without this the bar stood still on screen except for that
+// stripe.
+void SetzeBalken(QProgressBar* gauge, int value)
+{
+    gauge->setValue(value);
+    gauge->update();
+}
+
 } // namespace
 
 int AuswertungProzent(float punkte, int versuche)
@@ -141,12 +152,17 @@ TfrmAuswertung::TfrmAuswertung(QWidget* parent)
     connect(btnSchliessen, &QPushButton::clicked, this, &TfrmAuswertung::btnSchliessenClick);
 
     zaehler_ = new QTimer(this);
-    connect(zaehler_, &QTimer::timeout, this, [this] {
-        if (schritt_ < prozent_)
-            ZeigeSchritt(++schritt_);
-        else
-            Abschliessen(); // the last step has been on screen for one interval
-    });
+    connect(zaehler_, &QTimer::timeout, this, &TfrmAuswertung::NaechsterSchritt);
+}
+
+void TfrmAuswertung::NaechsterSchritt()
+{
+    if (!zaehler_->isActive())
+        return;
+    if (schritt_ < prozent_)
+        ZeigeSchritt(++schritt_);
+    else
+        Abschliessen(); // the last step has been on screen for one interval
 }
 
 void TfrmAuswertung::SetzeSummen(float punkte, int versuche)
@@ -195,8 +211,8 @@ void TfrmAuswertung::FormActivate()
         zaehler_->start(qMax(0, Schrittdauer));
     } else {
         // Nothing right (or nothing attempted): the final picture at once.
-        gauRichtig->setValue(0);
-        gauFalsch->setValue(100);
+        SetzeBalken(gauRichtig, 0);
+        SetzeBalken(gauFalsch, 100);
         lblPRichtig->setText(FestKomma(0, 3) + QStringLiteral(" %"));
         lblPFalsch->setText(FestKomma(100, 3) + QStringLiteral(" %"));
         Abschliessen();
@@ -209,8 +225,8 @@ void TfrmAuswertung::ZeigeSchritt(int k)
     const double s = double(k) / prozent_ * anteil;
     lblPRichtig->setText(FestKomma(s * 100, 3) + QStringLiteral(" %"));
     lblPFalsch->setText(FestKomma((1 - s) * 100, 3) + QStringLiteral(" %"));
-    gauRichtig->setValue(k);
-    gauFalsch->setValue(100 - k);
+    SetzeBalken(gauRichtig, k);
+    SetzeBalken(gauFalsch, 100 - k);
 }
 
 void TfrmAuswertung::Abschliessen()

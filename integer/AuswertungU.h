@@ -47,6 +47,9 @@ public:
 
     // Milliseconds between two steps of the count-up.
     int Schrittdauer = 100;
+    // The next step of the count-up, or its end after the last one; the timer
+    // calls it, and a test may step by hand with a long Schrittdauer.
+    void NaechsterSchritt();
 
     // Child controls, named as on the form.
     QLabel* lblAnzeige = nullptr;

@@ -104,6 +104,15 @@ public:
         return *this;
     }
 
+    // A minus before a built-up fraction. The dash stands at the height of
+    // the fraction bar, so a gap keeps the two strokes apart.
+    Zeile& MinusVorBruch(const QColor& colour)
+    {
+        Text(QString(EnDash), colour);
+        x_ += qMax(3, size_ * 2 / 5);
+        return *this;
+    }
+
     // A built-up fraction "{a/b}" with its bar on the middle of the x height.
     Zeile& Bruch(const QString& term, const QColor& colour)
     {
@@ -224,7 +233,7 @@ QImage RationalEinstiegBild2()
     Canvas canvas(image);
     Zeile z(canvas, 1, 5, 11);
     z.Z(Schwarz).Text(QStringLiteral(" "), Schwarz).Teilmenge(Schwarz).Q(Schwarz).Text(QStringLiteral(":  ") + Minus(2) + QStringLiteral(" = "), Schwarz);
-    z.Text(QString(EnDash), Rot).Bruch(QStringLiteral("{2/1}"), Rot);
+    z.MinusVorBruch(Rot).Bruch(QStringLiteral("{2/1}"), Rot);
     z.Text(QStringLiteral("   0,6 = "), Schwarz).Bruch(QStringLiteral("{3/5}"), Blau);
     return image;
 }

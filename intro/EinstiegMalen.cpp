@@ -61,6 +61,59 @@ void UebersichtsGerade(Canvas& c)
     Mitte(c, QStringLiteral("negative ganze Zahlen"), Rot, -6, 2, 12);
 }
 
+// ------------------------------------------------ beside a thermometer
+
+// One line of 12-point text in world units, with a little air.
+constexpr float Zeile = 0.55f;
+
+// Pixel box of the scale label at k tens of a thermometer whose labels stand
+// centred at labelX (as the thermometer figure paints them).
+QRect Skalenschrift(Canvas& c, float labelX, int k)
+{
+    const QString label = k < 0 ? EnDash + QString::number(-10 * k) : QString::number(10 * k);
+    const int breite = MarkupWidth(c, label, 12, true); // also sets the label font
+    const QPoint p = WorldToScreen(labelX, k + 0.25f);
+    return QRect(p.x() - breite / 2, p.y(), breite, c.TextHeight(label));
+}
+
+// A horizontal line (heads 'N') or arrow (heads as ArrowH) of pen 3 at level
+// y from x1 to x2 (x1 < x2). Where it would run through a scale label of the
+// thermometer whose labels stand at labelX, it breaks off and goes on behind
+// the label, so the number stays readable.
+void QuerNebenSkala(Canvas& c, const QColor& f, float x1, float x2, float y, char heads, float labelX)
+{
+    const int py = WorldToScreen(0, y).y();
+    const float proPixel = 1.0f / float(WorldToScreen(1, 0).x() - WorldToScreen(0, 0).x());
+    const float x0 = float(WorldToScreen(0, 0).x());
+    for (int k = -2; k <= 5; ++k) {
+        const QRect box = Skalenschrift(c, labelX, k).adjusted(-5, -3, 5, 3);
+        const float links = (box.left() - x0) * proPixel, rechts = (box.right() + 1 - x0) * proPixel;
+        if (py < box.top() || py > box.bottom() || rechts <= x1 || links >= x2)
+            continue;
+        const bool kopfLinks = heads == 'L' || heads == 'B', kopfRechts = heads == 'R' || heads == 'B';
+        if (links > x1)
+            ArrowH(c, 3, f, x1, links, y, kopfLinks ? 'L' : 'N');
+        if (rechts < x2)
+            ArrowH(c, 3, f, rechts, x2, y, kopfRechts ? 'R' : 'N');
+        return;
+    }
+    ArrowH(c, 3, f, x1, x2, y, heads);
+}
+
+// Where the reading of an entered temperature is drawn: at its level on the
+// scale (-20 … 50 °C); beyond the scale at its end.
+float Anzeigehoehe(int grad)
+{
+    return std::clamp(grad, -20, 50) / 10.0f;
+}
+
+// Height of a text that belongs to level `hoehe` but must keep a line away
+// from another text at level `belegt`: pushed away from it on its own side.
+float Abgerueckt(float hoehe, float belegt, bool oberhalb)
+{
+    return oberhalb ? std::max(hoehe, belegt + Zeile) : std::min(hoehe, belegt - Zeile);
+}
+
 void Auswertungszeile(Canvas& c, const TAuswertung& a)
 {
     const TTallyTexte t = TallyTexte(a);
@@ -111,10 +164,17 @@ void GanzThermometer(Canvas& c, const TGanzEinstieg& e)
     const TAuswertung& a = e.Auswertung;
     if (!a.Right[1] && !a.Wrong[1])
         return;
-    const float eingabe = e.Entered / 10.0f;
+    const float eingabe = Anzeigehoehe(e.Entered);
     ArrowH(c, 3, Blau, 1, 3, eingabe, 'L');
-    Linie(c, 3, ColourPink, -4, start, -1, start);
-    Linie(c, 3, Blau, -4, ende, -1, ende);
+    if (e.Entered > 50 || e.Entered < -20) {
+        // Off the scale: the reading stands at its end, pointing on beyond it.
+        const bool oben = e.Entered > 50;
+        ArrowV(c, 3, Blau, 2, oben ? eingabe + 0.8f : eingabe, oben ? eingabe : eingabe - 0.8f,
+               oben ? 'O' : 'U');
+    }
+    // The lines cross the scale column on the left.
+    QuerNebenSkala(c, ColourPink, -4, -1, start, 'N', -2);
+    QuerNebenSkala(c, Blau, -4, -1, ende, 'N', -2);
     // The arrow shows the real change, also when the answer was wrong.
     PfeilZu(c, Schwarz, -3, start, ende);
     const QString betrag = QString::number(std::abs(t.TempChange));
@@ -124,18 +184,16 @@ void GanzThermometer(Canvas& c, const TGanzEinstieg& e)
                                   : QStringLiteral("um ") + betrag + QStringLiteral("°C gestiegen (+") + betrag
                                         + QStringLiteral("°C)");
     float aenderungY = (t.StartTemp + t.EndTemp) / 20.0f + 0.25f;
+    // The entered value keeps a line away from the start value beside it.
+    const float eingabeText = Abgerueckt(eingabe, start, e.Entered >= t.StartTemp) + 0.2f;
     if (a.Right[1]) {
-        Links(c, TempText(e.Entered) + QStringLiteral("°C"), Blau, 3.5f, eingabe + 0.2f, 12);
+        Links(c, TempText(e.Entered) + QStringLiteral("°C"), Blau, 3.5f, eingabeText, 12);
     } else {
-        Links(c, TempText(e.Entered) + QStringLiteral("°C (falsch)"), Rot, 3.5f, eingabe + 0.2f, 12);
+        Links(c, TempText(e.Entered) + QStringLiteral("°C (falsch)"), Rot, 3.5f, eingabeText, 12);
         Rechts(c, TempText(t.EndTemp) + QStringLiteral("°C"), Blau, -5, ende + 0.2f, 12);
         // The correct value stands at the end level on the same side; for a
         // small change the text of the change keeps a line's distance from it.
-        constexpr float Zeile = 0.55f;
-        if (t.TempChange > 0)
-            aenderungY = std::min(aenderungY, ende + 0.2f - Zeile);
-        else
-            aenderungY = std::max(aenderungY, ende + 0.2f + Zeile);
+        aenderungY = Abgerueckt(aenderungY, ende + 0.2f, t.TempChange <= 0);
     }
     Rechts(c, aenderung, Schwarz, -5, aenderungY, 12);
 }
@@ -305,12 +363,12 @@ void MusterThermometer(Canvas& c, const TGanzMuster& m)
         Mitte(c, QStringLiteral("Berechnung der Differenz: Endwert minus Anfangswert"), Schwarz, 0, 7.5f, 14);
 
     Thermometer(c, Schwarz, ColourLightGrey, -4, 0, start, ColourPink, 2, 'L', true);
-    ArrowH(c, 3, ColourPink, -8, -5, start, 'R');
+    QuerNebenSkala(c, ColourPink, -8, -5, start, 'R', -6);
     Rechts(c, TempText(t.StartTemp) + QStringLiteral("°C"), ColourPink, -8.3f, start + 0.2f, 12);
     Linie(c, 3, ColourPink, -2.3f, start, 2.3f, start);
 
     Thermometer(c, Schwarz, ColourLightGrey, 4, 0, ende, ColourCornflower, 2, 'R', true);
-    ArrowH(c, 3, Blau, 5, 8, ende, 'L');
+    QuerNebenSkala(c, Blau, 5, 8, ende, 'L', 6);
     Links(c, TempText(t.EndTemp) + QStringLiteral("°C"), Blau, 8.3f, ende + 0.2f, 12);
     Linie(c, 3, Blau, -2.3f, ende, 2.3f, ende);
 

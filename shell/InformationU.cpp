@@ -57,10 +57,13 @@ struct Bildplatz {
 };
 
 const Bildplatz Bilder[] = {
-    {"img01", 1, 560, 152, "Babylonische Tontafel mit Keilschrift"},
-    {"img02", 2, 624, 280, "Kaufmannsbuch, die Schulden mit Minuszeichen in Rot"},
+    {"img01", 1, 560, 152, "Liber abaci des Leonardo von Pisa als Kaufmannsbuch, die Schulden (debitum) in Rot"},
+    {"img02", 2, 624, 280,
+     "Arithmetica integra von Michael Stifel (1544) mit einer Zahlengerade, die jenseits der Null weitergeht"},
     {"img03", 3, 712, 408, "Koordinatensystem mit je einem Punkt in jedem der vier Felder"},
-    {"img04", 4, 576, 576, "Chinesische Rechenstäbchen: rote für positive, schwarze für negative Zahlen"},
+    {"img04", 4, 576, 576,
+     "Vollständige Anleitung zur Algebra von Leonhard Euler (1770) mit den ganzen Zahlen \u2026 \u20132, "
+     "\u20131, 0, 1, 2 \u2026"},
 };
 
 } // namespace

@@ -90,6 +90,25 @@ private slots:
         QVERIFY(unten.blue() > unten.red() + 30);
     }
 
+    void shippedInfoPicturesAreTheOnesThePainterDraws()
+    {
+        // A painter changed without running tools/bilder would leave the old
+        // JPEGs in the program; beyond JPEG's small losses they must agree.
+        for (int nr = 1; nr <= 4; ++nr) {
+            const QImage jpeg = InfoBild(nr).convertToFormat(QImage::Format_RGB32);
+            const QImage gemalt = MaleInfoBild(nr).convertToFormat(QImage::Format_RGB32);
+            QCOMPARE(jpeg.size(), gemalt.size());
+            qint64 summe = 0;
+            for (int y = 0; y < jpeg.height(); ++y)
+                for (int x = 0; x < jpeg.width(); ++x) {
+                    const QRgb a = jpeg.pixel(x, y), b = gemalt.pixel(x, y);
+                    summe += qAbs(qRed(a) - qRed(b)) + qAbs(qGreen(a) - qGreen(b)) + qAbs(qBlue(a) - qBlue(b));
+                }
+            const double mittel = double(summe) / (3.0 * jpeg.width() * jpeg.height());
+            QVERIFY2(mittel < 4.0, qPrintable(QStringLiteral("info%1: %2").arg(nr).arg(mittel)));
+        }
+    }
+
     void statusPicturesAndMarksAreTransparentAroundTheirFigure()
     {
         const StatusArt arten[] = {StatusArt::Neutral, StatusArt::RichtigErster, StatusArt::Falsch,

@@ -137,6 +137,38 @@ private slots:
         }
     }
 
+    // Every picture shows something of the lines beside it, and its
+    // description for screen readers says so: it names a person or term of
+    // those lines and none of the lines elsewhere.
+    void picturesBelongToTheLinesBesideThem()
+    {
+        const QStringList zeilen = TfrmInformation::Zeilen();
+        const float hoehen[] = {19, 16, 14, 11, 9, 7.5f, 2, -4, -5.5f, -11};
+        QCOMPARE(zeilen.size(), int(std::size(hoehen)));
+        const QStringList begriffe = {"Babylonier",        "Chinesen",      "Inder",
+                                      "Leonardo von Pisa", "Schulden",      "Michael Stifel",
+                                      "jenseits der Null", "René Descartes", "Koordinatensystem",
+                                      "Leonhard Euler"};
+        for (QLabel* label : {form->img01, form->img02, form->img03, form->img04}) {
+            // Beside: a line of text (about 16 pixels high) within the
+            // picture's height or just above its top.
+            const QRect r = label->geometry();
+            const QString name = label->accessibleName();
+            int passend = 0;
+            for (int i = 0; i < zeilen.size(); ++i) {
+                const int oben = Zeile(hoehen[i]);
+                const bool daneben = oben + 16 >= r.top() - 30 && oben <= r.bottom();
+                for (const QString& b : begriffe) {
+                    if (!zeilen[i].contains(b) || !name.contains(b))
+                        continue;
+                    QVERIFY2(daneben, qPrintable(label->objectName() + ": " + b + " steht nicht daneben"));
+                    ++passend;
+                }
+            }
+            QVERIFY2(passend > 0, qPrintable(label->objectName() + ": " + name));
+        }
+    }
+
     void textForScreenReaders()
     {
         const QStringList zeilen = TfrmInformation::Zeilen();
