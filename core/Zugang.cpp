@@ -181,6 +181,12 @@ void KuendigeAn(QWidget* widget)
         Melde(widget, QAccessible::Alert);
 }
 
+void BeschreibeAufgabe(QWidget* feld, const QString& gezeigt, const QString& gesprochen)
+{
+    feld->setProperty(EigenschaftAufgabentext, gezeigt);
+    feld->setAccessibleDescription(gesprochen);
+}
+
 void MacheZaehler(QGroupBox* gruppe, QLabel* wert)
 {
     FabrikEinrichten();
@@ -209,25 +215,6 @@ void SetzeZaehler(QLabel* wert, const QString& text)
     Melde(wert, QAccessible::NameChanged);
     if (QWidget* gruppe = wert->parentWidget())
         Melde(gruppe, QAccessible::NameChanged);
-}
-
-QString BewertungsName(Bewertung bewertung)
-{
-    switch (bewertung) {
-    case Bewertung::Offen: return QStringLiteral("noch nicht beantwortet");
-    case Bewertung::RichtigErst: return QStringLiteral("richtig im ersten Versuch");
-    case Bewertung::FalschErst: return QStringLiteral("falsch im ersten Versuch");
-    case Bewertung::RichtigZweit: return QStringLiteral("richtig im zweiten Versuch");
-    case Bewertung::FalschZweit: return QStringLiteral("falsch im zweiten Versuch");
-    }
-    return {};
-}
-
-QString MarkenName(int versuch, bool richtig)
-{
-    if (versuch == 1)
-        return BewertungsName(richtig ? Bewertung::RichtigErst : Bewertung::FalschErst);
-    return BewertungsName(richtig ? Bewertung::RichtigZweit : Bewertung::FalschZweit);
 }
 
 void VerbindeDarstellung(QButtonGroup* gruppe, std::function<int()> modus, std::function<bool()> erlaubt,

@@ -33,6 +33,12 @@ void SetzeMeldung(QLabel* label, const QString& text);
 // The same announcement for a text already set.
 void KuendigeAn(QWidget* widget);
 
+// An answer box described for screen readers: the accessible description is
+// the spoken sentence, the exercise as shown (glyphs) stays readable in the
+// property "aufgabentext".
+void BeschreibeAufgabe(QWidget* feld, const QString& gezeigt, const QString& gesprochen);
+inline const char* const EigenschaftAufgabentext = "aufgabentext";
+
 // A counter: group box with one value label ("Punkte" with "2,5"). Both the
 // group and the label are read as "Punkte: 2,5", always with the value the
 // label shows now.
@@ -41,13 +47,6 @@ void MacheZaehler(QGroupBox* gruppe, QLabel* wert);
 QString ZaehlerText(const QGroupBox* gruppe);
 // Sets a counter's value and announces the changed name.
 void SetzeZaehler(QLabel* wert, const QString& text);
-
-// The state of one item as status pictures, attempt marks and the number
-// line's marks tell it; the same words on every screen.
-enum class Bewertung { Offen, RichtigErst, FalschErst, RichtigZweit, FalschZweit };
-QString BewertungsName(Bewertung bewertung);
-// The attempt mark of attempt 1 or 2 once judged right or wrong.
-QString MarkenName(int versuch, bool richtig);
 
 // Keeps a display-mode choice and the mode in step however a radio button is
 // changed: a click, the arrow keys, Space, Enter, or an assistive technology's
