@@ -45,19 +45,16 @@ public:
             Rahmen(painter, option->rect);
     }
 
-private:
-    static void Rahmen(QPainter* painter, const QRect& r)
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override
     {
-        painter->save();
-        painter->setRenderHint(QPainter::Antialiasing, false);
-        QPen stift(FokusFarbe(), FokusBreite);
-        stift.setJoinStyle(Qt::MiterJoin);
-        painter->setPen(stift);
-        painter->setBrush(Qt::NoBrush);
-        const int h = FokusBreite / 2;
-        painter->drawRect(r.adjusted(h, h, -h - 1, -h - 1));
-        painter->restore();
+        if (hint == SH_MenuBar_AltKeyNavigation)
+            return 1;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
     }
+
+private:
+    static void Rahmen(QPainter* painter, const QRect& r) { ZeichneFokusrahmen(painter, r); }
 };
 
 // ------------------------------------------------- accessibility interfaces
@@ -152,6 +149,19 @@ void ZugangEinrichten()
 QColor FokusFarbe()
 {
     return QColor(0, 70, 200);
+}
+
+void ZeichneFokusrahmen(QPainter* painter, const QRect& r)
+{
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing, false);
+    QPen stift(FokusFarbe(), FokusBreite);
+    stift.setJoinStyle(Qt::MiterJoin);
+    painter->setPen(stift);
+    painter->setBrush(Qt::NoBrush);
+    const int h = FokusBreite / 2;
+    painter->drawRect(r.adjusted(h, h, -h - 1, -h - 1));
+    painter->restore();
 }
 
 void MacheMeldungszeile(QLabel* label, const QString& leerName)

@@ -7,21 +7,26 @@
 class QButtonGroup;
 class QGroupBox;
 class QLabel;
+class QPainter;
+class QRect;
 class QWidget;
 
 // What keyboard and screen-reader users need beyond the controls' own
 // behaviour, shared by every screen.
 
 // Once at start-up, before the forms are created: a focus frame that is
-// clearly visible on buttons, radio buttons and edit boxes, and the
-// accessibility interfaces of counters and feedback lines below. Calling it
-// again does nothing.
+// clearly visible on buttons, radio buttons and edit boxes, a press and
+// release of Alt that puts the keyboard into the menu bar (the screens' menu
+// items carry no mnemonics), and the accessibility interfaces of counters and
+// feedback lines below. Calling it again does nothing.
 void ZugangEinrichten();
 
 // The frame colour and width the focus frames use (the number line draws its
 // own in the same way).
 QColor FokusFarbe();
 inline constexpr int FokusBreite = 3;
+// Draws the focus frame just inside r.
+void ZeichneFokusrahmen(QPainter* painter, const QRect& r);
 
 // A feedback or instruction line: its accessible name is its text (lines
 // joined), or leerName while it is empty.

@@ -96,13 +96,9 @@ void TZahlengeradeTasten::paintEvent(QPaintEvent*)
     if (!hasFocus())
         return;
     QPainter p(this);
-    QPen stift(FokusFarbe(), FokusBreite);
-    stift.setJoinStyle(Qt::MiterJoin);
-    p.setPen(stift);
-    p.setBrush(Qt::NoBrush);
-    const int h = FokusBreite / 2;
-    p.drawRect(rect().adjusted(h, h, -h - 1, -h - 1));
+    ZeichneFokusrahmen(&p, rect());
     // The ring around the marked point and a pointer above it.
+    p.setPen(QPen(FokusFarbe(), FokusBreite));
     p.setRenderHint(QPainter::Antialiasing, true);
     const int x = ErsteMitteX + Abstand * (marke_ - 1);
     p.drawEllipse(QPoint(x, MitteY), 10, 10);

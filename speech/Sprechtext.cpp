@@ -331,3 +331,23 @@ QString SprichTerm(const QString& gezeigt)
         satz.replace(zeichen, zeichen.mid(1));
     return satz;
 }
+
+QString BewertungsName(Bewertung bewertung)
+{
+    switch (bewertung) {
+    case Bewertung::Offen: return QStringLiteral("noch nicht beantwortet");
+    case Bewertung::RichtigErst: return QStringLiteral("richtig im ersten Versuch");
+    case Bewertung::FalschErst: return QStringLiteral("falsch im ersten Versuch");
+    case Bewertung::RichtigZweit: return QStringLiteral("richtig im zweiten Versuch");
+    case Bewertung::FalschZweit: return QStringLiteral("falsch im zweiten Versuch");
+    }
+    return {};
+}
+
+QString MarkenName(int versuch, bool richtig)
+{
+    if (versuch == 1)
+        return BewertungsName(richtig ? Bewertung::RichtigErst : Bewertung::FalschErst);
+    return BewertungsName(richtig ? Bewertung::RichtigZweit : Bewertung::FalschZweit);
+}
+

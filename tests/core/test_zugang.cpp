@@ -125,17 +125,6 @@ private slots:
         QVERIFY(zugangsEreignisse.isEmpty());
     }
 
-    void namenDerBewertungen()
-    {
-        QCOMPARE(BewertungsName(Bewertung::RichtigErst), QString("richtig im ersten Versuch"));
-        QCOMPARE(MarkenName(2, false), BewertungsName(Bewertung::FalschZweit));
-        QSet<QString> alle;
-        for (Bewertung b : {Bewertung::Offen, Bewertung::RichtigErst, Bewertung::FalschErst, Bewertung::RichtigZweit,
-                            Bewertung::FalschZweit})
-            alle.insert(BewertungsName(b));
-        QCOMPARE(alle.size(), 5);
-    }
-
     // "Toggle" through the accessibility interface, arrow keys and clicks all
     // switch the mode through the one handler, and only while it may change.
     void darstellungJedeArt()

@@ -393,6 +393,17 @@ private slots:
         QCOMPARE(SprichTerm(gezeigt), satz);
     }
 
+    void namenDerBewertungen()
+    {
+        QCOMPARE(BewertungsName(Bewertung::RichtigErst), QString("richtig im ersten Versuch"));
+        QCOMPARE(MarkenName(2, false), BewertungsName(Bewertung::FalschZweit));
+        QSet<QString> alle;
+        for (Bewertung b : {Bewertung::Offen, Bewertung::RichtigErst, Bewertung::FalschErst, Bewertung::RichtigZweit,
+                            Bewertung::FalschZweit})
+            alle.insert(BewertungsName(b));
+        QCOMPARE(alle.size(), 5);
+    }
+
     // All 36 integer entries, both display modes, many seeds.
     void ganzerKatalog()
     {
