@@ -1,6 +1,7 @@
 // The introductions and worked examples with the keyboard alone (key events
 // only, no mouse) and through the accessibility interfaces.
 #include "common/ZugangMitschrift.h"
+#include "common/ZugangPruefung.h"
 #include "core/EditCenter.h"
 #include "core/MyShape.h"
 #include "core/PaintBox.h"
@@ -21,16 +22,6 @@
 #include <QPushButton>
 
 namespace {
-
-const QString Glyphen = QString::fromUtf8("–-/{}[]|·:()");
-
-bool OhneGlyphen(const QString& s)
-{
-    for (QChar c : s)
-        if (Glyphen.contains(c))
-            return false;
-    return true;
-}
 
 // The menu item at position k (0: "Schließen") through Alt and the arrow keys.
 void MenuePunkt(QWidget* f, int k)
@@ -81,23 +72,6 @@ void MarkeAuf(TZahlengeradeTasten* t, int n)
     QCOMPARE(t->Marke(), n);
 }
 
-// Every visible control of the tree below i has a name.
-void AlleBenannt(QAccessibleInterface* i, QStringList& ohneNamen)
-{
-    for (int k = 0; k < i->childCount(); ++k) {
-        QAccessibleInterface* c = i->child(k);
-        if (!c || c->state().invisible)
-            continue;
-        const QAccessible::Role r = c->role();
-        const bool bedienbar = r == QAccessible::PushButton || r == QAccessible::EditableText
-                               || r == QAccessible::RadioButton || r == QAccessible::MenuItem
-                               || r == QAccessible::Graphic || r == QAccessible::StatusBar;
-        if (bedienbar && c->text(QAccessible::Name).trimmed().isEmpty())
-            ohneNamen << (c->object() ? c->object()->objectName() : QStringLiteral("?"));
-        AlleBenannt(c, ohneNamen);
-    }
-}
-
 } // namespace
 
 class TestZugangIntro : public QObject {
@@ -136,6 +110,7 @@ private slots:
         QVERIFY(CountColour(t->grab().toImage(), t->rect(), FokusFarbe()) > 100);
         QVERIFY(t->accessibleName().startsWith(QStringLiteral("Zahlengerade, Markierung bei ")));
 
+        Shot(f, QStringLiteral("zugang_zahlengerade"));
         // Item 1: a wrong place first, then the right one.
         const int soll1 = ErwarteterWert(e.Zahlen, 1);
         QVERIFY(t->accessibleDescription().contains(SprichTerm(Vorzeichenzahl(soll1))));
@@ -213,6 +188,7 @@ private slots:
         QVERIFY(e.Auswertung.Right[1]);
         QTRY_COMPARE(Fokus(), f->btnWiederholung);
         QVERIFY(f->btnWiederholung->isEnabled());
+        Shot(f, QStringLiteral("zugang_thermometer_fertig"));
     }
 
     // Ordering with a wrong answer in the last box: the box keeps the focus;
