@@ -3,7 +3,7 @@
 // confirmed with Enter, "Weiter" and "Auswertung" reached with Tab and pressed
 // with Enter, the evaluation closed with Enter. Controls are found by their
 // names only, as a screen reader user finds them by theirs.
-#include "common/ModalHelper.h"
+#include "robust/DrillOeffnen.h"
 #include "core/NumberHelpers.h"
 #include "core/Zugang.h"
 #include "integer/AuswertungU.h"
@@ -116,56 +116,33 @@ private slots:
 
     void ganzeZahlen()
     {
-        GewaehlteDurchgaenge = 3;
-        StufenLoeschen();
-        ArtGanz = 9;
-        StufenGanz[8] = 2;
-        TfrmGanzUebung form;
-        form.show();
-        QApplication::setActiveWindow(&form);
-        QVERIFY(QTest::qWaitForWindowActive(&form));
-        QTRY_COMPARE(QApplication::focusWidget(), Feld(&form, 1));
-
-        // To the display choice with Tab, "Vereinfacht" with the arrow key.
-        auto* mit = Teil<QRadioButton>(&form, "rbMitVorzeichen");
-        auto* einfach = Teil<QRadioButton>(&form, "rbVereinfacht");
-        for (int k = 0; k < 8 && QApplication::focusWidget() != mit; ++k)
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), mit);
-        QTest::keyClick(mit, Qt::Key_Down);
-        Settle();
-        QVERIFY(einfach->isChecked());
-        QVERIFY(Vereinfacht);
-        // A mode change puts the focus into the first box, as a click does;
-        // the drill screen leaves it on the radio button after an arrow key.
-        QEXPECT_FAIL("", "the focus stays on the radio button after a change by arrow key", Continue);
-        QTRY_COMPARE_WITH_TIMEOUT(QApplication::focusWidget(), Feld(&form, 1), 300);
-        for (int k = 0; k < 8 && QApplication::focusWidget() != Feld(&form, 1); ++k)
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
-
-        DrillMitTasten(&form, [](int i) { return ShowMinus(AufgabenGanz[i].Ergebnis); });
-        StufenLoeschen();
-        ArtGanz = 0;
-        Vereinfacht = false;
+        MitGanzDrill(9, 2, [](QWidget* form) {
+            QTRY_COMPARE(QApplication::focusWidget(), Feld(form, 1));
+            // To the display choice with Tab, "Vereinfacht" with the arrow key.
+            auto* mit = Teil<QRadioButton>(form, "rbMitVorzeichen");
+            auto* einfach = Teil<QRadioButton>(form, "rbVereinfacht");
+            for (int k = 0; k < 8 && QApplication::focusWidget() != mit; ++k)
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), mit);
+            QTest::keyClick(mit, Qt::Key_Down);
+            Settle();
+            QVERIFY(einfach->isChecked());
+            QVERIFY(Vereinfacht);
+            // A mode change puts the focus into the first box, as a click does;
+            // the drill screen leaves it on the radio button after an arrow key.
+            QEXPECT_FAIL("", "the focus stays on the radio button after a change by arrow key", Continue);
+            QTRY_COMPARE_WITH_TIMEOUT(QApplication::focusWidget(), Feld(form, 1), 300);
+            for (int k = 0; k < 8 && QApplication::focusWidget() != Feld(form, 1); ++k)
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+            DrillMitTasten(form, [](int i) { return ShowMinus(AufgabenGanz[i].Ergebnis); });
+        });
     }
 
     void rationaleZahlen()
     {
-        RationalStufenLoeschen();
-        RationalArt = 1;
-        StufeRationalAdd = 2;
-        auto* form = new TfrmRationalUebAddSub;
-        bool fertig = false;
-        WhenModal([&](QWidget*) {
-            QApplication::setActiveWindow(form);
+        MitRationalDrill(2, [](QWidget* form) {
             DrillMitTasten(form, [](int i) { return AnzeigeformR(RationalAufgaben[i].Ergebnis, false); });
-            fertig = true;
-            form->close();
         });
-        form->exec();
-        QVERIFY(fertig);
-        delete form;
-        RationalStufenLoeschen();
     }
 };
 

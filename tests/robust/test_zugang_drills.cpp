@@ -7,7 +7,7 @@
 // as expected failures name what the frame is to wire up with the helpers of
 // core/Zugang.h and speech/Sprechtext.h. Once it does, they pass and the marks
 // go.
-#include "common/ModalHelper.h"
+#include "robust/DrillOeffnen.h"
 #include "common/ZugangMitschrift.h"
 #include "common/ZugangPruefung.h"
 #include "core/Zugang.h"
@@ -86,39 +86,8 @@ private slots:
         frmAuswertung = new TfrmAuswertung;
     }
 
-    void ganzeZahlen()
-    {
-        GewaehlteDurchgaenge = 3;
-        StufenLoeschen();
-        ArtGanz = 6;
-        StufenGanz[5] = 2;
-        TfrmGanzUebung form;
-        form.show();
-        QApplication::setActiveWindow(&form);
-        QVERIFY(QTest::qWaitForWindowActive(&form));
-        PruefeDrill(&form);
-        StufenLoeschen();
-        ArtGanz = 0;
-    }
-
-    void rationaleZahlen()
-    {
-        RationalStufenLoeschen();
-        RationalArt = 1;
-        StufeRationalAdd = 1;
-        auto* form = new TfrmRationalUebAddSub;
-        bool fertig = false;
-        WhenModal([&](QWidget*) {
-            QApplication::setActiveWindow(form);
-            PruefeDrill(form);
-            fertig = true;
-            form->close();
-        });
-        form->exec();
-        QVERIFY(fertig);
-        delete form;
-        RationalStufenLoeschen();
-    }
+    void ganzeZahlen() { MitGanzDrill(6, 2, PruefeDrill); }
+    void rationaleZahlen() { MitRationalDrill(1, PruefeDrill); }
 };
 
 QTEST_MAIN(TestZugangDrills)
