@@ -1,5 +1,6 @@
 #include "core/Bildschirm.h"
 
+#include <QAbstractButton>
 #include <QKeyEvent>
 #include <QShowEvent>
 
@@ -37,6 +38,16 @@ void TBildschirm::keyPressEvent(QKeyEvent* event)
     if (event->key() == Qt::Key_Escape) {
         event->accept();
         return;
+    }
+    // The screens tell the pupil to press Enter: it presses the focused
+    // button as Space does, not some default button.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        auto* knopf = qobject_cast<QAbstractButton*>(focusWidget());
+        if (knopf && knopf->isVisible() && knopf->isEnabled()) {
+            event->accept();
+            knopf->click();
+            return;
+        }
     }
     QDialog::keyPressEvent(event);
 }

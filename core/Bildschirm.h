@@ -27,7 +27,7 @@ protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     // Escape would throw the work away unasked: screens close through their
-    // menu item or the close box.
+    // menu item or the close box. Enter presses the focused button.
     void keyPressEvent(QKeyEvent* event) override;
 
 private:

@@ -1,6 +1,7 @@
 #include "core/MyShape.h"
 
 #include <QMouseEvent>
+#include <QApplication>
 #include <QPainter>
 #include <QPen>
 
@@ -94,8 +95,25 @@ void TMyShape::mousePressEvent(QMouseEvent* event)
     // A press with another button is not an answer on the number line.
     if (event->button() == Qt::LeftButton && OnMouseDown) {
         event->accept();
-        OnMouseDown(this);
+        // The window system may deliver the second click of a double click
+        // as a press of its own; it is the same answer.
+        const quint64 jetzt = event->timestamp();
+        const bool doppelt = jetzt != 0 && letzterDruck_ != 0 && jetzt >= letzterDruck_
+                             && jetzt - letzterDruck_ < quint64(QApplication::doubleClickInterval());
+        letzterDruck_ = jetzt;
+        if (!doppelt)
+            OnMouseDown(this);
         return;
     }
     QWidget::mousePressEvent(event);
+}
+
+void TMyShape::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    // Qt would hand the double click on as one more press.
+    if (event->button() == Qt::LeftButton && OnMouseDown) {
+        event->accept();
+        return;
+    }
+    QWidget::mouseDoubleClickEvent(event);
 }

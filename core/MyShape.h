@@ -40,6 +40,8 @@ protected:
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    // The second press of a double click is no second answer.
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     ShapeType shape_ = ShapeType::Rectangle;
@@ -48,4 +50,5 @@ private:
     bool penClear_ = false;
     QColor brushColour_ = Qt::white;
     bool brushClear_ = false;
+    quint64 letzterDruck_ = 0; // time stamp of the last press handed on
 };

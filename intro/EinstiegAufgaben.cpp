@@ -325,17 +325,17 @@ TUrteil TAuswertung::Judge(int item, bool correct)
         ++RightCount;
         ++AnsweredCount;
         Attempt[item] = 1;
-        return zweiter ? TUrteil::RichtigZweit : TUrteil::RichtigErst;
+        return Letztes[item] = zweiter ? TUrteil::RichtigZweit : TUrteil::RichtigErst;
     }
     ++WrongCount;
     if (!zweiter) {
         Attempt[item] = 2;
-        return TUrteil::FalschErst;
+        return Letztes[item] = TUrteil::FalschErst;
     }
     Wrong[item] = true;
     ++AnsweredCount;
     Attempt[item] = 1;
-    return TUrteil::FalschZweit;
+    return Letztes[item] = TUrteil::FalschZweit;
 }
 
 namespace {

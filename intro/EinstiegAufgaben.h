@@ -134,6 +134,7 @@ struct TAuswertung {
     OneBased<bool, 5> Right;
     OneBased<bool, 5> Wrong;
     OneBased<int, 5> Attempt;
+    OneBased<TUrteil, 5> Letztes; // the item's last verdict, once judged
     int RightCount = 0;
     int WrongCount = 0;
     int AnsweredCount = 0;
@@ -143,6 +144,8 @@ struct TAuswertung {
     TUrteil Judge(int item, bool correct);
     bool Offen(int item) const { return !Right[item] && !Wrong[item]; }
     int Versuche() const { return RightCount + WrongCount; }
+    // Judged at all: a first wrong answer leaves the item open.
+    bool Beurteilt(int item) const { return !Offen(item) || Attempt[item] >= 2; }
 };
 
 inline bool Abgeschlossen(TUrteil u)

@@ -5,6 +5,7 @@
 #include "core/NumberHelpers.h"
 #include "core/PaintBox.h"
 #include "core/Random.h"
+#include "core/Zugang.h"
 #include "core/WorldWindow.h"
 #include "core/FormHilfen.h"
 #include "intro/EinstiegMalen.h"
@@ -64,6 +65,8 @@ TfrmEinstiegBasis::TfrmEinstiegBasis(QWidget* parent)
         l->setAlignment(Qt::AlignCenter);
         l->setWordWrap(true);
     }
+    MacheMeldungszeile(lblMeldung, QStringLiteral("Rückmeldung"));
+    MacheMeldungszeile(lblAnzeige, QStringLiteral("Anleitung"));
 
     // The focus target lies under "Noch einmal", so it is never seen.
     btnSinnlos = Platziere(new QPushButton(Client), "btnSinnlos", 916, 680, 29, 17);
@@ -75,6 +78,7 @@ TfrmEinstiegBasis::TfrmEinstiegBasis(QWidget* parent)
         b->setAutoDefault(false);
         b->hide();
     }
+    btnSinnlos->installEventFilter(this);
 }
 
 QAction* TfrmEinstiegBasis::AddMenuItem(const char* name, const QString& caption)
@@ -127,15 +131,35 @@ void TfrmEinstiegBasis::BeginExercise()
 }
 
 void TfrmEinstiegBasis::ShowBoxes(bool overview, const std::function<bool(int)>& open,
-                                  const std::function<QString(int)>& describe)
+                                  const std::function<QString(int)>& describe,
+                                  const std::function<QString(int)>& speak)
 {
     img1->setVisible(overview);
     img2->setVisible(overview);
     for (int i = 1; i <= 5; ++i) {
         const bool offen = open(i);
-        edt[i]->setAccessibleDescription(offen ? describe(i) : QString());
+        BeschreibeAufgabe(edt[i], offen ? describe(i) : QString(), offen ? speak(i) : QString());
         edt[i]->setVisible(offen);
     }
+}
+
+void TfrmEinstiegBasis::FocusOnward()
+{
+    QTimer::singleShot(0, this, [this] {
+        if (!isVisible())
+            return;
+        const QWidget* jetzt = focusWidget();
+        if (jetzt && jetzt != btnSinnlos && jetzt->isVisible() && jetzt->isEnabled())
+            return;
+        for (int i = 1; i <= 5; ++i) {
+            if (edt[i]->isVisible()) {
+                edt[i]->setFocus(Qt::OtherFocusReason);
+                return;
+            }
+        }
+        if (btnWiederholung->isVisible() && btnWiederholung->isEnabled())
+            btnWiederholung->setFocus(Qt::OtherFocusReason);
+    });
 }
 
 void TfrmEinstiegBasis::ShowAnswer(int item, const TAntwort& answer)
@@ -157,7 +181,7 @@ void TfrmEinstiegBasis::SetAnzeige(const QString& text)
 void TfrmEinstiegBasis::SetMeldung(const QString& text, const QColor& colour)
 {
     SetzeTextfarbe(lblMeldung, colour);
-    lblMeldung->setText(text);
+    SetzeMeldung(lblMeldung, text);
 }
 
 void TfrmEinstiegBasis::SetFilter(TEinstiegFilter::Art art)
@@ -211,4 +235,13 @@ void TfrmEinstiegBasis::MessageAndRefocus(int item, const QString& text)
         activateWindow();
         RefocusLater(item);
     });
+}
+
+// The hidden focus target ends the tab chain of a page; the focus must never
+// rest there, where the pupil cannot see it.
+bool TfrmEinstiegBasis::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == btnSinnlos && event->type() == QEvent::FocusIn)
+        FocusOnward();
+    return QDialog::eventFilter(watched, event);
 }

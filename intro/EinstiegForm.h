@@ -61,9 +61,13 @@ protected:
     // feedback cleared, "Noch einmal" shown but disabled.
     void BeginExercise();
     // Pictures on the overview only; box i shown while open, described for
-    // screen readers by its exercise.
-    void ShowBoxes(bool overview, const std::function<bool(int)>& open,
-                   const std::function<QString(int)>& describe);
+    // screen readers by its exercise: as shown and as a spoken sentence.
+    void ShowBoxes(bool overview, const std::function<bool(int)>& open, const std::function<QString(int)>& describe,
+                   const std::function<QString(int)>& speak);
+    // Once the focus change in progress is over: a focus left on the hidden
+    // focus target (or on nothing) moves to the first open box, or to
+    // "Noch einmal" when the exercise is done, so it is always seen.
+    void FocusOnward();
     // Shows the outcome of a typed answer in the feedback line; an entry that
     // is no number is told in a message box instead. A box that is not
     // finished keeps the focus.
@@ -83,6 +87,8 @@ protected:
 
     virtual void EdtExit(int item) = 0;
     virtual void EdtChange(int item) = 0;
+
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     bool refocusing_ = false;

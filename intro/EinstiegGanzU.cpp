@@ -9,6 +9,8 @@
 #include "core/FormHilfen.h"
 #include "intro/EinstiegBilder.h"
 #include "intro/EinstiegMalen.h"
+#include "intro/ZahlengeradeTasten.h"
+#include "speech/Sprechtext.h"
 
 #include <QAction>
 #include <QLabel>
@@ -69,6 +71,15 @@ void TfrmGanzEinstieg::FormCreate()
         shp[n] = s;
     }
     CreateEdits(40, 27);
+
+    // Over the line: from 4 pixels left of the first target's centre minus
+    // its radius to the last, 24 pixels above and 28 below the line.
+    geradeTasten = Platziere(new TZahlengeradeTasten(Client), "geradeTasten", 4, 330, 1010, 60);
+    geradeTasten->ZielOffen = [this](int n) { return e_.ZielSichtbar(n); };
+    geradeTasten->OnWahl = [this](int n) { shpMouseDown(shp[n]); };
+    geradeTasten->Ortsname = [this](int n) { return SprichTerm(Vorzeichenzahl(KlickWert(e_.Zahlen, n))); };
+    geradeTasten->hide();
+    setTabOrder(edt[5], geradeTasten);
 }
 
 void TfrmGanzEinstieg::FormActivate()
@@ -92,12 +103,30 @@ void TfrmGanzEinstieg::EnableChoice(bool enabled)
 void TfrmGanzEinstieg::UpdateControls()
 {
     const bool uebersicht = e_.IntroPage == TGanzEinstieg::Uebersicht;
-    ShowBoxes(uebersicht, [this](int i) { return e_.FeldOffen(i); }, [this](int i) { return e_.Beschreibung(i); });
-    pnt->setAccessibleDescription(RemoveChar(e_.Frage(), u'#'));
+    ShowBoxes(uebersicht, [this](int i) { return e_.FeldOffen(i); }, [this](int i) { return e_.Beschreibung(i); },
+              [this](int i) { return e_.GesprocheneBeschreibung(i); });
+    // The page in words: the question, the marks on the line, the tally.
+    QString seite = e_.IntroPage == TGanzEinstieg::Temperatur ? SprichTerm(e_.Frage()) : QString(e_.Frage()).remove(u'#');
+    if (e_.IntroPage == TGanzEinstieg::Gerade && !e_.Markierungen().isEmpty())
+        seite += QStringLiteral(" Markierungen: ") + e_.Markierungen() + u'.';
+    if (e_.TallyShown) {
+        const TTallyTexte t = TallyTexte(e_.Auswertung);
+        seite += u' ' + t.Versuche + QStringLiteral(", ") + t.Richtig + QStringLiteral(", ") + t.Falsch + u'.';
+    }
+    pnt->setAccessibleDescription(seite);
     for (int n = 1; n <= 25; ++n)
         shp[n]->setVisible(e_.ZielSichtbar(n));
+    const bool klicken = e_.Klickvariante() && !e_.Fertig();
+    geradeTasten->setVisible(klicken);
+    geradeTasten->setAccessibleDescription(
+        klicken ? e_.GesuchteZahl()
+                      + QStringLiteral(" Die Pfeiltasten bewegen die Markierung, Enter oder die Leertaste wählt die Stelle.")
+                : QString());
+    if (klicken)
+        geradeTasten->Setze(geradeTasten->Marke());
     if (e_.Fertig() && !uebersicht)
         EnableChoice(true);
+    FocusOnward();
 }
 
 void TfrmGanzEinstieg::menArtClick(int page)
@@ -133,9 +162,12 @@ void TfrmGanzEinstieg::StartExercise(int page)
         break;
     }
     SetAnzeige(e_.Anleitung());
+    geradeTasten->Setze(13); // the marker starts at 0
     UpdateControls();
     if (e_.Felder() > 0)
         edt[1]->setFocus(Qt::OtherFocusReason);
+    else if (e_.Klickvariante())
+        geradeTasten->setFocus(Qt::OtherFocusReason);
     pnt->update();
 }
 

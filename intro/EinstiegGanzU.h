@@ -4,6 +4,7 @@
 #include "intro/EinstiegZustand.h"
 
 class TMyShape;
+class TZahlengeradeTasten;
 
 // Introduction to the integers: an overview page and four small exercises
 // (thermometer, number line, ordering, absolute value), chosen in the menu.
@@ -17,6 +18,8 @@ public:
     QAction* menOrdnen = nullptr;
     QAction* menBetrag = nullptr;
     OneBased<TMyShape*, 25> shp; // shp01 … shp25
+    // The keyboard path on the number line of the click exercise.
+    TZahlengeradeTasten* geradeTasten = nullptr;
 
     // The state of the page shown (read by tests and the painter).
     const TGanzEinstieg& Zustand() const { return e_; }

@@ -218,7 +218,8 @@ void GanzGerade(Canvas& c, const TGanzEinstieg& e)
     for (int i = 1; i <= 5; ++i) {
         const float x = float(g.Positions[i] * g.LineMode);
         const QString wert = Vorzeichenzahl(ErwarteterWert(g, i));
-        liste << wert;
+        // The number asked next stands out in the list.
+        liste << (klicken && i == e.ClickIndex && !e.Fertig() ? u'#' + wert + u'#' : wert);
         if (a.Right[i]) {
             Cross(c, Blau, x, 0, 0.15f);
             if (!klicken)
@@ -231,7 +232,8 @@ void GanzGerade(Canvas& c, const TGanzEinstieg& e)
         }
     }
     if (klicken)
-        Mitte(c, QStringLiteral("{ ") + liste.join(QStringLiteral(", ")) + QStringLiteral(" }"), Blau, 0, 5, 18);
+        PaintEmphCentred(c, QStringLiteral("{ ") + liste.join(QStringLiteral(", ")) + QStringLiteral(" }"), Blau,
+                         Schwarz, 0, 5, 18, true);
 }
 
 void GanzZeichen(Canvas& c, const TGanzEinstieg& e)

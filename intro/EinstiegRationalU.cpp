@@ -60,9 +60,11 @@ void TfrmRationalEinstieg::EnableChoice(bool enabled)
 void TfrmRationalEinstieg::UpdateControls()
 {
     ShowBoxes(e_.IntroPage == TRationalEinstieg::Uebersicht, [this](int i) { return e_.FeldOffen(i); },
-              [this](int i) { return e_.Beschreibung(i); });
+              [this](int i) { return e_.Beschreibung(i); },
+              [this](int i) { return e_.GesprocheneBeschreibung(i); });
     if (e_.Fertig())
         EnableChoice(true);
+    FocusOnward();
 }
 
 void TfrmRationalEinstieg::menArtClick(int page)

@@ -2,6 +2,9 @@
 
 #include "core/NumberHelpers.h"
 #include "core/Random.h"
+#include "speech/Sprechtext.h"
+
+#include <QStringList>
 
 #include <cstdlib>
 
@@ -39,11 +42,33 @@ QString Teilstriche(int n)
     return n == 1 ? QStringLiteral("1 Teilstrich") : QStringLiteral("%1 Teilstriche").arg(n);
 }
 
+QString TeilstricheGesprochen(int n)
+{
+    return n == 1 ? QStringLiteral("ein Teilstrich") : Zahlwort(n) + QStringLiteral(" Teilstriche");
+}
+
+// The question for a relation sign between two spoken terms.
+QString ZeichenFrage(const QString& links, const QString& rechts, bool gleich)
+{
+    return QStringLiteral("Welches Zeichen gehört zwischen ") + SprichTerm(links) + QStringLiteral(" und ")
+           + SprichTerm(rechts) + (gleich ? QStringLiteral("? Kleiner als, größer als oder gleich.")
+                                          : QStringLiteral("? Kleiner als oder größer als."));
+}
+
 } // namespace
 
 TAntwort BewerteZeichen(TAuswertung& auswertung, int item, const QString& text, QChar relation)
 {
     return Urteilen(auswertung, item, text == QString(relation), false, MeldungFalschZweitZeichen(text));
+}
+
+Bewertung ItemBewertung(const TAuswertung& a, int item)
+{
+    if (a.Right[item])
+        return a.Letztes[item] == TUrteil::RichtigZweit ? Bewertung::RichtigZweit : Bewertung::RichtigErst;
+    if (a.Wrong[item])
+        return Bewertung::FalschZweit;
+    return a.Attempt[item] >= 2 ? Bewertung::FalschErst : Bewertung::Offen;
 }
 
 QString TempText(int value)
@@ -212,6 +237,49 @@ QString TGanzEinstieg::Beschreibung(int item) const
     }
 }
 
+QString TGanzEinstieg::GesprocheneBeschreibung(int item) const
+{
+    switch (IntroPage) {
+    case Temperatur:
+        return SprichTerm(Frage()) + QStringLiteral(" Anfangstemperatur ") + SprichTerm(TempText(Thermo.StartTemp))
+               + QStringLiteral(" Grad Celsius. Wie lautet die Endtemperatur?");
+    case Gerade: {
+        const int k = Zahlen.RefStep;
+        const int p = Zahlen.Positions[item];
+        return QStringLiteral("Zahlengerade mit null in der Mitte, %1 und %2 je %3 von null entfernt. "
+                              "Markierung %4 von fünf liegt %5 %6 von null. Welche Zahl ist das?")
+            .arg(SprichTerm(Vorzeichenzahl(-k * Zahlen.LineUnit)), SprichTerm(Vorzeichenzahl(k * Zahlen.LineUnit)),
+                 TeilstricheGesprochen(k), Zahlwort(item), TeilstricheGesprochen(std::abs(p)),
+                 p < 0 ? QStringLiteral("links") : QStringLiteral("rechts"));
+    }
+    case Ordnen:
+    case Betrag: {
+        const TPaar& p = Pairs[item];
+        return ZeichenFrage(PaarZahlText(p.a, p.absA), PaarZahlText(p.b, p.absB), true);
+    }
+    default:
+        return {};
+    }
+}
+
+QString TGanzEinstieg::GesuchteZahl() const
+{
+    if (!Klickvariante() || Fertig())
+        return {};
+    return QStringLiteral("Gesucht ist die Zahl %1, Zahl %2 von fünf.")
+        .arg(SprichTerm(Vorzeichenzahl(ErwarteterWert(Zahlen, ClickIndex))), Zahlwort(ClickIndex));
+}
+
+QString TGanzEinstieg::Markierungen() const
+{
+    QStringList teile;
+    for (int i = 1; i <= 5; ++i)
+        if (Auswertung.Beurteilt(i))
+            teile << SprichTerm(Vorzeichenzahl(ErwarteterWert(Zahlen, i))) + u' '
+                         + BewertungsName(ItemBewertung(Auswertung, i));
+    return teile.join(QStringLiteral(", "));
+}
+
 TAntwort TGanzEinstieg::Eingabe(int item, const QString& text)
 {
     TAntwort a;
@@ -285,6 +353,14 @@ QString TRationalEinstieg::Beschreibung(int item) const
     const TBruchPaar& p = FractionPairs[item];
     return BruchLinear(p.leftText, p.absLeft) + QStringLiteral(" ? ") + BruchLinear(p.rightText, p.absRight)
            + (GleichErlaubt() ? QStringLiteral(" (<, > oder =)") : QStringLiteral(" (< oder >)"));
+}
+
+QString TRationalEinstieg::GesprocheneBeschreibung(int item) const
+{
+    if (IntroPage == Uebersicht)
+        return {};
+    const TBruchPaar& p = FractionPairs[item];
+    return ZeichenFrage(BruchLinear(p.leftText, p.absLeft), BruchLinear(p.rightText, p.absRight), GleichErlaubt());
 }
 
 TAntwort TRationalEinstieg::Eingabe(int item, const QString& text)

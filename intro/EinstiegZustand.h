@@ -1,6 +1,8 @@
 #pragma once
 #include "intro/EinstiegAufgaben.h"
 
+#include "speech/Sprechtext.h"
+
 #include <QString>
 
 // The state of the two introductions and of the worked examples, with every
@@ -17,6 +19,9 @@ struct TAntwort {
     // The item is finished (right, or wrong twice).
     bool Abgeschlossen() const { return !Eingabefehler && ::Abgeschlossen(Urteil); }
 };
+
+// The state of item i in the words the screen reader uses.
+Bewertung ItemBewertung(const TAuswertung& a, int item);
 
 // Judges a typed relation sign for item i.
 TAntwort BewerteZeichen(TAuswertung& auswertung, int item, const QString& text, QChar relation);
@@ -56,10 +61,16 @@ public:
 
     // The instruction line of the current exercise.
     QString Anleitung() const;
-    // The exercise of box i as the pupil sees it, for screen readers.
+    // The exercise of box i as the pupil sees it (glyphs, as painted).
     QString Beschreibung(int item) const;
+    // The same as a German sentence for speech engines.
+    QString GesprocheneBeschreibung(int item) const;
     // The question painted at the top of the page.
     QString Frage() const;
+    // Click variant, for screen readers: the number asked next and what
+    // happened to each asked number so far.
+    QString GesuchteZahl() const;
+    QString Markierungen() const;
 
     TAntwort Eingabe(int item, const QString& text);
     TAntwort Klick(int n);
@@ -86,6 +97,7 @@ public:
     // "=" is a possible answer only with absolute values.
     bool GleichErlaubt() const { return IntroPage == Betrag; }
     QString Beschreibung(int item) const;
+    QString GesprocheneBeschreibung(int item) const;
 
     TAntwort Eingabe(int item, const QString& text);
 };

@@ -7,6 +7,7 @@
 #include "integer/GanzSpeicher.h"
 #include "intro/EinstiegForm.h"
 #include "intro/EinstiegMalen.h"
+#include "speech/Sprechtext.h"
 
 #include <QAction>
 #include <QFrame>
@@ -115,21 +116,22 @@ void TfrmGanzMuster::btnWiederholungClick()
     pnt->update();
 }
 
-// The painted example in words, for screen readers.
+// The painted example in words, for screen readers; equations spoken.
 void TfrmGanzMuster::Describe()
 {
     QString text;
     if (!m_.Geld) {
         const TThermoAufgabe& t = m_.Thermo;
-        text = QStringLiteral("Thermometer: Anfangstemperatur %1°C, Endtemperatur %2°C. ")
-                   .arg(TempText(t.StartTemp), TempText(t.EndTemp))
-               + RemoveChar(m_.ThermoGleichung(), u'#');
+        text = QStringLiteral("Thermometer: Anfangstemperatur %1 Grad Celsius, Endtemperatur %2 Grad Celsius. ")
+                   .arg(SprichTerm(TempText(t.StartTemp)), SprichTerm(TempText(t.EndTemp)))
+               + SprichTerm(m_.ThermoGleichung()) + u'.';
     } else {
-        text = m_.Startzeile();
+        text = QStringLiteral("Das Startkapital beträgt ") + SprichTerm(Minuszahl(m_.Konto.Balance[1]))
+               + QStringLiteral(" Euro");
         for (int i = 1; i <= m_.Step; ++i)
-            text += QStringLiteral(". ") + RemoveChar(m_.Rechenzeile(i), u'#') + QStringLiteral(", Merkregel: ")
-                    + RemoveChar(m_.Merkregel(i), u'#');
-        text += QStringLiteral(". Kontostand: ") + Minuszahl(m_.Kontostand()) + QStringLiteral("€");
+            text += QStringLiteral(". ") + SprichTerm(m_.Rechenzeile(i)) + QStringLiteral(", Merkregel: ")
+                    + SprichTerm(m_.Merkregel(i));
+        text += QStringLiteral(". Kontostand: ") + SprichTerm(Minuszahl(m_.Kontostand())) + QStringLiteral(" Euro.");
     }
     pnt->setAccessibleName(m_.Geld ? QStringLiteral("Geldgeschäfte") : QStringLiteral("Thermometer"));
     pnt->setAccessibleDescription(text);

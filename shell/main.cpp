@@ -4,6 +4,7 @@
 #include "shell/MinuslandU.h"
 
 #include "assets/AppIcon.h"
+#include "core/Zugang.h"
 
 #include <QApplication>
 
@@ -17,6 +18,9 @@ int main(int argc, char* argv[])
     // The main window alone ends the program, also while it is hidden under
     // a screen.
     app.setQuitOnLastWindowClosed(false);
+    // Visible focus frames and the screen-reader interfaces of counters and
+    // feedback lines, before any form exists.
+    ZugangEinrichten();
 
     ErzeugeFormulare();
     QObject::connect(frmMinusland, &TfrmMinusland::Beendet, &app, &QCoreApplication::quit, Qt::QueuedConnection);

@@ -14,6 +14,7 @@
 #include "rational/RationalSpeicher.h"
 #include "rational/RationalTermBauer.h"
 #include "robust/ExakterTerm.h"
+#include "robust/RationalSichtbar.h"
 #include "robust/Sweep.h"
 
 #include <QtTest>
@@ -56,30 +57,6 @@ QList<Band> RationalBaender(int art, int stufe)
             for (const auto& b : z.b)
                 baender.append({b[0], QStringLiteral("%1/%2").arg(b[1]).arg(b[2])});
     return baender;
-}
-
-// The term of a rational row as its screen shows it, by the same steps.
-QString RationalSichtbar(const TRationalAufgabe& a, int art, bool vereinfacht, int& formNr)
-{
-    formNr = 0;
-    if (!a.IstBruch)
-        return DezimaltermAnzeige(a.Term, vereinfacht);
-    const RationalBildschirm b = art <= 2 ? RationalBildschirm::AddSub
-                                 : art <= 4 ? RationalBildschirm::MultDiv
-                                            : RationalBildschirm::Gem;
-    TermTeile termTeile;
-    const int n = ZerlegeTerm(a.Term, termTeile);
-    if (b == RationalBildschirm::MultDiv && vereinfacht)
-        VereinfacheMultDiv(termTeile, a.Sonderdarstellung);
-    BruchTeile teile;
-    if (b == RationalBildschirm::Gem && vereinfacht && a.Form == 1)
-        LeseBruchTeileVereinfacht(termTeile, teile);
-    else
-        LeseBruchTeile(termTeile, teile);
-    if (b == RationalBildschirm::AddSub && vereinfacht)
-        VereinfacheAddSub(teile, n, a.Sonderdarstellung);
-    formNr = RationalFormNr(b, vereinfacht, n, a.Sonderdarstellung, a.Form);
-    return LinearerTerm(formNr, teile);
 }
 
 } // namespace
