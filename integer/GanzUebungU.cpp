@@ -76,21 +76,7 @@ QPixmap MarkePixmap(int art)
 // The result as the current display mode writes it.
 QString ErgebnisAnzeige(const QString& ergebnis)
 {
-    if (Vereinfacht)
-        return ShowMinus(ergebnis);
-    if (ergebnis == QLatin1String("0"))
-        return ergebnis;
-    return WithSign(ergebnis);
-}
-
-// In the simplified mode a single digit between bars keeps its plus sign
-// tight to the bar: "| + 3|" reads "|+3|".
-QString RepariereBetrag(QString text)
-{
-    static const QRegularExpression muster(QStringLiteral("\\| \\+ (\\d)\\|"));
-    while (text.contains(muster))
-        text.replace(muster, QStringLiteral("|+\\1|"));
-    return text;
+    return GanzErgebnisAnzeige(ergebnis, Vereinfacht);
 }
 
 } // namespace
@@ -187,29 +173,8 @@ QString GanzUebungTitel()
 
 QString GanzUebungUeberschrift()
 {
-    switch (ArtGanz) {
-    case 1: return QStringLiteral("Addition ganzer Zahlen!");
-    case 2: return QStringLiteral("Subtraktion ganzer Zahlen!");
-    case 3: return QStringLiteral("Addition+Subtraktion ganzer Zahlen!");
-    case 4: return QStringLiteral("Subtraktion ganzer Zahlen mit Klammern!");
-    case 5: return QStringLiteral("Addition+Subtraktion ganzer Zahlen mit Klammern!");
-    case 6: return QStringLiteral("Addition+Subtraktion ganzer Zahlen mit Beträgen!");
-    case 7:
-        switch (StufeGanzMult) {
-        case 3: return QStringLiteral("Multiplikation ganzer Zahlen mit Beträgen!");
-        case 4: return QStringLiteral("Multiplikation ganzer Zahlen mit Addition und Subtraktion!");
-        default: return QStringLiteral("Multiplikation ganzer Zahlen!");
-        }
-    case 8:
-        switch (StufeGanzDiv) {
-        case 2: return QStringLiteral("Division ganzer Zahlen mit Klammern!");
-        case 3: return QStringLiteral("Division ganzer Zahlen mit Beträgen!");
-        case 4: return QStringLiteral("Division ganzer Zahlen mit Addition und Subtraktion!");
-        default: return QStringLiteral("Division ganzer Zahlen!");
-        }
-    case 9: return QStringLiteral("Alle Grundrechnugsarten ganzer Zahlen!");
-    default: return {};
-    }
+    const int stufe = ArtGanz == 7 ? StufeGanzMult : ArtGanz == 8 ? StufeGanzDiv : 0;
+    return GanzUeberschrift(ArtGanz, stufe);
 }
 
 QString GanzUebungAnleitung(bool vereinfacht)

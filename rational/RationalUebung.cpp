@@ -116,19 +116,6 @@ void LoescheMarke(QLabel* marke)
     marke->setAccessibleDescription({});
 }
 
-TOperanden Operanden(const BruchTeile& teile)
-{
-    TOperanden o;
-    for (int k = 1; k <= 4; ++k)
-        o[k - 1] = {teile.Operand[k].Vorzeichen, teile.Operand[k].Zaehler, teile.Operand[k].Nenner};
-    return o;
-}
-
-TOperatoren Operatoren(const BruchTeile& teile)
-{
-    return {teile.Operator[1], teile.Operator[2], teile.Operator[3]};
-}
-
 QLabel* NeuesBild(QWidget* parent, const QString& name, int left, int top, int width, int height)
 {
     auto* label = new QLabel(parent);
@@ -451,18 +438,8 @@ void TfrmRationalUebung::ZeileSetzen(int i)
     Canvas messen(messflaeche);
 
     if (a.IstBruch) {
-        TermTeile termTeile;
-        const int n = ZerlegeTerm(a.Term, termTeile);
-        if (art_.bildschirm == RationalBildschirm::MultDiv && vereinfacht)
-            VereinfacheMultDiv(termTeile, a.Sonderdarstellung);
         BruchTeile& teile = ZeilenBruchTeile[i];
-        if (art_.bildschirm == RationalBildschirm::Gem && vereinfacht && a.Form == 1)
-            LeseBruchTeileVereinfacht(termTeile, teile);
-        else
-            LeseBruchTeile(termTeile, teile);
-        if (art_.bildschirm == RationalBildschirm::AddSub && vereinfacht)
-            VereinfacheAddSub(teile, n, a.Sonderdarstellung);
-        ZeilenForm[i] = RationalFormNr(art_.bildschirm, vereinfacht, n, a.Sonderdarstellung, a.Form);
+        ZeilenForm[i] = BruchzeileLesen(art_.bildschirm, vereinfacht, a.Term, a.Sonderdarstellung, a.Form, teile);
         if (ZeilenForm[i] != 0)
             a.TermBreite = TermShapeWidth(ZeilenForm[i], messen, Operanden(teile), Operatoren(teile), 'J', 'L',
                                           TermGroesse);
