@@ -11,6 +11,8 @@
 #include "rational/RationalTermBauer.h"
 #include "worksheet/Klassencode.h"
 
+#include <QSet>
+
 int BlattArten(Zahlenbereich bereich)
 {
     return bereich == Zahlenbereich::Ganz ? 9 : 5;
@@ -87,10 +89,33 @@ BlattAufgabe RationalBlattAufgabe(const BlattAuswahl& a)
 
 } // namespace
 
+namespace {
+
+// The sequence of one group: drawn from the group's seed, skipping what an
+// earlier group already has. A level with few different exercises could
+// skip for ever; after many skips in a row the draw is taken.
+QList<BlattAufgabe> Folge(const BlattAuswahl& a, int gruppe, int anzahl, const QSet<QString>& vergeben)
+{
+    constexpr int MaxUebersprungen = 200;
+    QList<BlattAufgabe> folge;
+    RandSeed(BlattSeed(a, gruppe));
+    int uebersprungen = 0;
+    while (folge.size() < anzahl) {
+        BlattAufgabe b = a.bereich == Zahlenbereich::Ganz ? GanzBlattAufgabe(a) : RationalBlattAufgabe(a);
+        if (vergeben.contains(b.term) && ++uebersprungen < MaxUebersprungen)
+            continue;
+        uebersprungen = 0;
+        folge << b;
+    }
+    return folge;
+}
+
+} // namespace
+
 QList<BlattAufgabe> ZieheBlattAufgaben(const BlattAuswahl& a, int gruppe, int anzahl)
 {
     QList<BlattAufgabe> aufgaben;
-    if (BlattStufen(a.bereich, a.art) < a.stufe || a.stufe < 1)
+    if (BlattStufen(a.bereich, a.art) < a.stufe || a.stufe < 1 || gruppe < 0 || gruppe >= BlattGruppenMax)
         return aufgaben;
     // The builders read the drill's mode flags and write the drill's store;
     // both are put back, so making a sheet never disturbs an open drill.
@@ -99,9 +124,13 @@ QList<BlattAufgabe> ZieheBlattAufgaben(const BlattAuswahl& a, int gruppe, int an
     const TRationalAufgabe vorherZeile = RationalAufgaben[1];
     Vereinfacht = a.vereinfacht;
     RationalVereinfacht = a.vereinfacht;
-    RandSeed(BlattSeed(a, gruppe));
-    for (int k = 0; k < anzahl; ++k)
-        aufgaben << (a.bereich == Zahlenbereich::Ganz ? GanzBlattAufgabe(a) : RationalBlattAufgabe(a));
+    // Groups differ: each leaves out the exercises of the groups before it,
+    // as far as the longest sheet reaches, whatever this sheet's length.
+    QSet<QString> vergeben;
+    for (int g = 0; g < gruppe; ++g)
+        for (const BlattAufgabe& b : Folge(a, g, BlattAnzahlMax, vergeben))
+            vergeben << b.term;
+    aufgaben = Folge(a, gruppe, anzahl, vergeben);
     Vereinfacht = vorherGanz;
     RationalVereinfacht = vorherRational;
     RationalAufgaben[1] = vorherZeile;

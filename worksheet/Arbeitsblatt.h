@@ -70,7 +70,7 @@ QString ModusName(bool vereinfacht);
 // What the pupil is asked to do.
 QString BlattAnleitung(const BlattAuswahl& auswahl);
 // The foot line that lets the sheet be made again, e.g. "Ganze Zahlen · Art 8
-// · Stufe 2 · mit Vorzeichen · Klassencode K7MP3X · Gruppe B · Seite 1 / 2".
+// · Stufe 2 · mit Vorzeichen · Klassencode K7MP35 · Gruppe B · Seite 1 / 2".
 QString BlattFuss(const BlattAuswahl& auswahl, int gruppe, int seite, int seiten);
-// The suggested file name, e.g. "Arbeitsblatt-ganz-8-2-K7MP3X.pdf".
+// The suggested file name, e.g. "Arbeitsblatt-ganz-8-2-K7MP35.pdf".
 QString BlattDateiname(const BlattAuswahl& auswahl);

@@ -15,12 +15,19 @@ QString NormalisiereKlassencode(const QString& text)
 
 QChar KlassencodePruefzeichen(const QString& fuenf)
 {
-    // Weights 1 … 5 modulo 32 catch every single wrong character and every
-    // swap of two neighbours.
+    // Luhn mod 32: every single wrong character and every swap of two
+    // different neighbours changes the check character.
+    const int n = int(KlassencodeAlphabet.size());
     int summe = 0;
-    for (int k = 0; k < fuenf.size(); ++k)
-        summe += (k + 1) * int(KlassencodeAlphabet.indexOf(fuenf.at(k)));
-    return KlassencodeAlphabet.at(summe % KlassencodeAlphabet.size());
+    bool doppelt = true;
+    for (int k = int(fuenf.size()) - 1; k >= 0; --k) {
+        int wert = int(KlassencodeAlphabet.indexOf(fuenf.at(k)));
+        if (doppelt)
+            wert *= 2;
+        summe += wert / n + wert % n;
+        doppelt = !doppelt;
+    }
+    return KlassencodeAlphabet.at((n - summe % n) % n);
 }
 
 QString KlassencodeFehler(const QString& text)

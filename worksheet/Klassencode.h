@@ -3,7 +3,7 @@
 #include <QtGlobal>
 
 // Class codes: six characters a teacher writes on the board and a pupil types,
-// e.g. "K7MP3X". The alphabet leaves out 0/O and 1/I, which are easily
+// e.g. "K7MP35". The alphabet leaves out 0/O and 1/I, which are easily
 // confused; small letters are read as capitals, blanks and hyphens are
 // ignored. The sixth character is a check character over the first five, so
 // a mistyped code is refused instead of quietly giving other exercises.
