@@ -176,16 +176,34 @@ QStringList Umbrechen(Canvas& canvas, const QString& text, int breite)
     return zeilen;
 }
 
+// A bold title with the group at the right; a long title is set smaller
+// until both fit on the line.
+void Titelzeile(Canvas& canvas, const QString& titel, const QString& gruppe, int y)
+{
+    const int rechts = BlattBreite - BlattRand;
+    int groesse = 16;
+    canvas.SetFontBold(true);
+    for (; groesse > 10; --groesse) {
+        canvas.SetFontSize(groesse);
+        const int platz = gruppe.isEmpty() ? 0 : canvas.TextWidth(gruppe) + 24;
+        if (canvas.TextWidth(titel) + platz <= rechts - BlattRand)
+            break;
+    }
+    Text(canvas, titel, BlattRand, y + (16 - groesse), groesse, true, Schwarz);
+    if (!gruppe.isEmpty())
+        Text(canvas, gruppe, rechts - canvas.TextWidth(gruppe), y + (16 - groesse), groesse, true, Schwarz);
+}
+
 void MaleKopf(Canvas& canvas, const BlattAuswahl& a, const BlattSeite& seite)
 {
     const int x = BlattRand;
     const int rechts = BlattBreite - BlattRand;
     int y = seite.kopf.top();
+    if (seite.kopf.height() == 0)
+        return; // a continuation page
     const QString gruppe = GruppenName(a, seite.gruppe);
     if (seite.loesungen) {
-        Text(canvas, QStringLiteral("Lösungen"), x, y, 16, true, Schwarz);
-        if (!gruppe.isEmpty())
-            Text(canvas, gruppe, rechts - canvas.TextWidth(gruppe), y, 16, true, Schwarz);
+        Titelzeile(canvas, QStringLiteral("Lösungen"), gruppe, y);
         Text(canvas, BlattTitel(a), x, y + 32, 11, false, Schwarz);
         Linie(canvas, x, seite.kopf.bottom() - 8, rechts, Grau);
         return;
@@ -203,9 +221,7 @@ void MaleKopf(Canvas& canvas, const BlattAuswahl& a, const BlattSeite& seite)
         Linie(canvas, f.links + canvas.TextWidth(text) + 6, y + 16, f.ende, Schwarz);
     }
     y += 40;
-    Text(canvas, BlattTitel(a), x, y, 16, true, Schwarz);
-    if (!gruppe.isEmpty())
-        Text(canvas, gruppe, rechts - canvas.TextWidth(gruppe), y, 16, true, Schwarz);
+    Titelzeile(canvas, BlattTitel(a), gruppe, y);
     y += 34;
     canvas.SetFontSize(11);
     canvas.SetFontBold(false);
@@ -283,7 +299,9 @@ QList<BlattSeite> BlattPlan(const BlattAuswahl& a, const QList<QList<BlattAufgab
                 seite.gruppe = g;
                 seite.loesungen = loesungen;
                 seite.fuss = fuss;
-                const int kopf = erste ? (loesungen ? LoesungKopfHoehe : KopfHoehe) : 0;
+                // Every solutions page says what it is; a sheet's later pages
+                // carry only exercises.
+                const int kopf = loesungen ? LoesungKopfHoehe : erste ? KopfHoehe : 0;
                 seite.kopf = QRect(BlattRand, BlattRand, BlattBreite - 2 * BlattRand, kopf);
                 int y = BlattRand + kopf;
                 while (n < aufgaben.size()) {
