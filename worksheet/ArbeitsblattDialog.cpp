@@ -38,6 +38,9 @@ bool DruckDialog(QWidget* eltern, const BlattAuswahl& auswahl, QString* fehler)
 {
     QPrinter drucker(QPrinter::HighResolution);
     drucker.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
+    // The sheet is laid out from the paper's corner with its own 15 mm
+    // margins, inside what any printer can print.
+    drucker.setFullPage(true);
     drucker.setDocName(BlattTitel(auswahl));
     QPrintDialog dialog(&drucker, eltern);
     dialog.setWindowTitle(QStringLiteral("Arbeitsblatt drucken"));
@@ -106,7 +109,9 @@ ArbeitsblattDialog::ArbeitsblattDialog(QWidget* parent)
     btnNeuerCode->setObjectName(QStringLiteral("btnNeuerCode"));
     codeZeile->addWidget(edtKlassencode);
     codeZeile->addWidget(btnNeuerCode);
-    form->addRow(QStringLiteral("&Klassencode:"), codeZeile);
+    auto* codeText = new QLabel(QStringLiteral("&Klassencode:"), this);
+    codeText->setBuddy(edtKlassencode);
+    form->addRow(codeText, codeZeile);
     layout->addLayout(form);
 
     lblMeldung = new QLabel(this);
