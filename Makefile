@@ -7,6 +7,9 @@ PREFIX   ?= /usr/local
 PACKAGES := cmake g++ make qt6-base-dev libjpeg62-turbo-dev libbenchmark-dev libx11-dev \
             fonts-liberation2 fontconfig xvfb xauth desktop-file-utils appstream
 
+# The worksheet tests read the PDFs back with pdftotext and pdftoppm.
+PACKAGES += poppler-utils
+
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 
 # Robustness runs, each in its own build directory. make fuzz builds with clang.

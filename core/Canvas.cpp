@@ -22,9 +22,25 @@ int PointsToPixels(int points)
 }
 
 Canvas::Canvas(QImage& target)
-    : image_(target)
+    : image_(&target)
 {
-    painter_.begin(&image_);
+    painter_.begin(image_);
+    painter_.setRenderHint(QPainter::Antialiasing, false);
+    painter_.setRenderHint(QPainter::TextAntialiasing, true);
+    SetFontName(QStringLiteral("Arial"));
+    SetFontSize(8);
+}
+
+Canvas::Canvas(QPaintDevice& target)
+{
+    painter_.begin(&target);
+    // Logical pixels at 96 dpi, so sizes and widths measured for the screen
+    // hold on a page of any resolution.
+    painter_.scale(target.logicalDpiX() / 96.0, target.logicalDpiY() / 96.0);
+    painter_.setRenderHint(QPainter::Antialiasing, true);
+    painter_.setRenderHint(QPainter::TextAntialiasing, true);
+    SetFontName(QStringLiteral("Arial"));
+    SetFontSize(8);
     painter_.setRenderHint(QPainter::Antialiasing, false);
     painter_.setRenderHint(QPainter::TextAntialiasing, true);
     SetFontName(QStringLiteral("Arial"));
@@ -161,6 +177,21 @@ void Canvas::LineTo(int x, int y)
 
 void Canvas::ThinLine(QPoint from, QPoint to)
 {
+    if (IsVector()) {
+        // One stroke through the pixel centres, its last pixel left out as
+        // on the screen.
+        const QPointF a = Centre(from.x(), from.y());
+        const QPointF b = Centre(to.x(), to.y());
+        const QPointF d = b - a;
+        const QPointF half = d * (0.5 / std::hypot(d.x(), d.y()));
+        QPen pen(penColour_, 1);
+        pen.setCapStyle(Qt::FlatCap);
+        if (penStyle_ == PenStyle::Dot)
+            pen.setStyle(Qt::DotLine);
+        painter_.setPen(pen);
+        painter_.drawLine(a - half, b - half);
+        return;
+    }
     // Stepped pixel by pixel from the first point up to, not including, the
     // last; a dotted pen sets every other pixel. A solid horizontal or
     // vertical line covers the same pixels with one fill (the scales and
@@ -243,7 +274,7 @@ void Canvas::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
 
 QPoint Canvas::ToDevice(int x, int y) const
 {
-    const qreal r = image_.devicePixelRatio();
+    const qreal r = image_->devicePixelRatio();
     return QPoint(int(std::floor((x + 0.5) * r)), int(std::floor((y + 0.5) * r)));
 }
 
@@ -251,6 +282,9 @@ void Canvas::FloodFill(int x, int y, const QColor& colour, FillStyle style)
 {
     // The raster engine paints straight into the image's memory, so the
     // pixels can be read and written here while the painter stays active.
+    if (IsVector())
+        return;
+    QImage& image_ = *this->image_;
     const QPoint start = ToDevice(x, y);
     if (!image_.rect().contains(start))
         return;
@@ -299,6 +333,9 @@ void Canvas::FloodFill(int x, int y, const QColor& colour, FillStyle style)
 
 void Canvas::SetPixel(int x, int y, const QColor& colour)
 {
+    if (IsVector())
+        return;
+    QImage& image_ = *this->image_;
     const qreal r = image_.devicePixelRatio();
     const QRect device(int(std::floor(x * r)), int(std::floor(y * r)), qMax(1, int(std::round(r))),
                        qMax(1, int(std::round(r))));
@@ -310,10 +347,12 @@ void Canvas::SetPixel(int x, int y, const QColor& colour)
 
 QColor Canvas::Pixel(int x, int y) const
 {
-    const QPoint p = ToDevice(x, y);
-    if (!image_.rect().contains(p))
+    if (IsVector())
         return QColor();
-    return image_.pixelColor(p);
+    const QPoint p = ToDevice(x, y);
+    if (!image_->rect().contains(p))
+        return QColor();
+    return image_->pixelColor(p);
 }
 
 void Canvas::TextOut(int x, int y, const QString& text)

@@ -16,6 +16,11 @@
 // Coordinates are logical pixels. The target image may carry a device pixel
 // ratio above 1 (high-DPI screens); drawing then happens at the finer
 // resolution while callers keep working in logical pixels.
+//
+// A canvas can also draw onto any other paint device (a PDF page, a printer):
+// lines are then vector strokes and text stays text; flood fill and single
+// pixels need an image and do nothing there. One logical pixel is 1/96 inch
+// on such a device, whatever its resolution.
 class Canvas {
 public:
     enum class PenStyle { Solid, Dot, DashDot, Clear };
@@ -23,11 +28,17 @@ public:
     enum class FillStyle { Surface, Border };
 
     explicit Canvas(QImage& target);
+    explicit Canvas(QPaintDevice& target);
     ~Canvas();
     Canvas(const Canvas&) = delete;
     Canvas& operator=(const Canvas&) = delete;
 
-    QImage& Image() { return image_; }
+    // The image drawn on; only for canvases made on an image.
+    QImage& Image() { return *image_; }
+    bool IsVector() const { return image_ == nullptr; }
+    // The painter underneath, for a caller that scales or moves a whole
+    // drawing (a worksheet places screen-sized terms on a page).
+    QPainter& Painter() { return painter_; }
 
     // Font. Sizes are points at 96 dpi; SetFontPixelHeight sets the em height
     // in pixels directly. "Arial" resolves to a metric-compatible face.
@@ -93,7 +104,7 @@ private:
     void UpdateFont();
     QPoint ToDevice(int x, int y) const;
 
-    QImage& image_;
+    QImage* image_ = nullptr;
     QPainter painter_;
     QFont font_;
     QString fontName_;

@@ -160,6 +160,11 @@ QImage TDrillRahmen::Bild() const
     return pntZahlen->Render();
 }
 
+void TDrillRahmen::NeuStarten()
+{
+    FormActivate();
+}
+
 void TDrillRahmen::SetzeQuelle(std::unique_ptr<Aufgabenquelle> quelle)
 {
     quelle_ = std::move(quelle);

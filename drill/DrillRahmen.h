@@ -61,6 +61,9 @@ public:
     // catalogue, until the screen closes.
     void SetzeQuelle(std::unique_ptr<Aufgabenquelle> quelle);
     Aufgabenquelle* Quelle() const { return quelle_.get(); }
+    // Starts a fresh drill in the open screen, as a new opening does (so a
+    // source just set takes effect at once).
+    void NeuStarten();
 
     // The line that owes its second attempt, 0 when none does.
     int ZweiterVersuchZeile() const { return zweiterVersuchZeile_; }

@@ -4,6 +4,8 @@
 #include "integer/GanzSpeicher.h"
 #include "integer/GanzTermBauer.h"
 
+#include <QRegularExpression>
+
 namespace {
 
 const QChar Mal = MiddleDot;
@@ -221,4 +223,46 @@ QString AnzeigeTextGanz(const QString& term)
 {
     const QString anzeige = Vereinfacht ? AnzeigeVereinfacht(term) : AnzeigeMitVorzeichen(term);
     return Cut(anzeige + QLatin1String(" ="), ShortLen80);
+}
+
+QString RepariereBetrag(QString text)
+{
+    static const QRegularExpression muster(QStringLiteral("\\| \\+ (\\d)\\|"));
+    while (text.contains(muster))
+        text.replace(muster, QStringLiteral("|+\\1|"));
+    return text;
+}
+
+QString GanzZeilenText(const QString& term, int art, bool vereinfacht)
+{
+    if (!vereinfacht)
+        return Cut(AnzeigeMitVorzeichen(term) + QLatin1String(" ="), ShortLen80);
+    return Cut(RepariereBetrag(AnzeigeVereinfacht(term, art) + QLatin1String(" =")), ShortLen80);
+}
+
+QString GanzUeberschrift(int art, int stufe)
+{
+    switch (art) {
+    case 1: return QStringLiteral("Addition ganzer Zahlen!");
+    case 2: return QStringLiteral("Subtraktion ganzer Zahlen!");
+    case 3: return QStringLiteral("Addition+Subtraktion ganzer Zahlen!");
+    case 4: return QStringLiteral("Subtraktion ganzer Zahlen mit Klammern!");
+    case 5: return QStringLiteral("Addition+Subtraktion ganzer Zahlen mit Klammern!");
+    case 6: return QStringLiteral("Addition+Subtraktion ganzer Zahlen mit Beträgen!");
+    case 7:
+        switch (stufe) {
+        case 3: return QStringLiteral("Multiplikation ganzer Zahlen mit Beträgen!");
+        case 4: return QStringLiteral("Multiplikation ganzer Zahlen mit Addition und Subtraktion!");
+        default: return QStringLiteral("Multiplikation ganzer Zahlen!");
+        }
+    case 8:
+        switch (stufe) {
+        case 2: return QStringLiteral("Division ganzer Zahlen mit Klammern!");
+        case 3: return QStringLiteral("Division ganzer Zahlen mit Beträgen!");
+        case 4: return QStringLiteral("Division ganzer Zahlen mit Addition und Subtraktion!");
+        default: return QStringLiteral("Division ganzer Zahlen!");
+        }
+    case 9: return QStringLiteral("Alle Grundrechnugsarten ganzer Zahlen!");
+    default: return {};
+    }
 }

@@ -23,3 +23,15 @@ QString AnzeigeVereinfacht(const QString& term, int art);
 // The line text as the drill screen shows it: the conversion of the current
 // mode (Vereinfacht, ArtGanz) followed by " =", cut to 80 characters.
 QString AnzeigeTextGanz(const QString& term);
+
+// In the simplified mode a single digit between bars keeps its plus sign
+// tight to the bar: "| + 3|" reads "|+3|".
+QString RepariereBetrag(QString text);
+
+// The line text of an exercise of kind art in the given mode, exactly as the
+// drill screen paints it (" =" included, bars repaired), cut to 80.
+QString GanzZeilenText(const QString& term, int art, bool vereinfacht);
+
+// The heading of a drill of kind art (1 … 9) at level stufe, e.g. "Division
+// ganzer Zahlen mit Klammern!"; empty for an unknown kind.
+QString GanzUeberschrift(int art, int stufe);

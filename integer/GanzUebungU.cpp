@@ -23,16 +23,6 @@ float ZeilenY(int zeile)
     return 11.3f - 5.6f * float(zeile - 1);
 }
 
-// In the simplified mode a single digit between bars keeps its plus sign
-// tight to the bar: "| + 3|" reads "|+3|".
-QString RepariereBetrag(QString text)
-{
-    static const QRegularExpression muster(QStringLiteral("\\| \\+ (\\d)\\|"));
-    while (text.contains(muster))
-        text.replace(muster, QStringLiteral("|+\\1|"));
-    return text;
-}
-
 const DrillZaehler GanzZaehler{&AnzVersuche, &AnzVersucheGesamt, &Punkte, &PunkteGesamt, &AktDurchgang,
                                &MaxDurchgaenge};
 
@@ -63,29 +53,8 @@ QString GanzUebungTitel()
 
 QString GanzUebungUeberschrift()
 {
-    switch (ArtGanz) {
-    case 1: return QStringLiteral("Addition ganzer Zahlen!");
-    case 2: return QStringLiteral("Subtraktion ganzer Zahlen!");
-    case 3: return QStringLiteral("Addition+Subtraktion ganzer Zahlen!");
-    case 4: return QStringLiteral("Subtraktion ganzer Zahlen mit Klammern!");
-    case 5: return QStringLiteral("Addition+Subtraktion ganzer Zahlen mit Klammern!");
-    case 6: return QStringLiteral("Addition+Subtraktion ganzer Zahlen mit Beträgen!");
-    case 7:
-        switch (StufeGanzMult) {
-        case 3: return QStringLiteral("Multiplikation ganzer Zahlen mit Beträgen!");
-        case 4: return QStringLiteral("Multiplikation ganzer Zahlen mit Addition und Subtraktion!");
-        default: return QStringLiteral("Multiplikation ganzer Zahlen!");
-        }
-    case 8:
-        switch (StufeGanzDiv) {
-        case 2: return QStringLiteral("Division ganzer Zahlen mit Klammern!");
-        case 3: return QStringLiteral("Division ganzer Zahlen mit Beträgen!");
-        case 4: return QStringLiteral("Division ganzer Zahlen mit Addition und Subtraktion!");
-        default: return QStringLiteral("Division ganzer Zahlen!");
-        }
-    case 9: return QStringLiteral("Alle Grundrechnugsarten ganzer Zahlen!");
-    default: return {};
-    }
+    const int stufe = ArtGanz == 7 ? StufeGanzMult : ArtGanz == 8 ? StufeGanzDiv : 0;
+    return GanzUeberschrift(ArtGanz, stufe);
 }
 
 QString GanzUebungAnleitung(bool vereinfacht)
@@ -186,10 +155,9 @@ void TfrmGanzUebung::ZeileEinrichten(int i, bool gefuellt)
         a.TermSichtbar = true;
     QImage messbild(1, 1, QImage::Format_RGB32);
     Canvas messen(messbild);
-    QString anzeige = AnzeigeTextGanz(a.Term);
-    if (::Vereinfacht)
-        anzeige = RepariereBetrag(anzeige);
-    AnzeigeTexte[i] = Cut(anzeige, ShortLen80);
+    // A line shows its own kind's form: a page of earlier mistakes mixes kinds.
+    const int art = Herkunft(i).art > 0 ? Herkunft(i).art : ArtGanz;
+    AnzeigeTexte[i] = GanzZeilenText(a.Term, art, ::Vereinfacht);
     a.TermBreite = MarkupWidth(messen, AnzeigeTexte[i], TermGroesse, true);
     a.HalbeBreite = float(a.TermBreite / 2);
     // The box stands 12 pixels after the text (the paint area is 8 pixels in).

@@ -420,3 +420,16 @@ float TermShapeWidth(int shape, Canvas& canvas, const TOperanden& operands,
     LayOut(shape, s, operands, operators, closing, align);
     return s.Advance();
 }
+
+TOperanden Operanden(const BruchTeile& teile)
+{
+    TOperanden o;
+    for (int k = 1; k <= 4; ++k)
+        o[k - 1] = {teile.Operand[k].Vorzeichen, teile.Operand[k].Zaehler, teile.Operand[k].Nenner};
+    return o;
+}
+
+TOperatoren Operatoren(const BruchTeile& teile)
+{
+    return {teile.Operator[1], teile.Operator[2], teile.Operator[3]};
+}

@@ -1,6 +1,7 @@
 #pragma once
 #include "rational/BruchsatzText.h"
 #include "rational/KSys.h"
+#include "rational/RationalTermBauer.h"
 
 #include <QChar>
 #include <QColor>
@@ -69,6 +70,10 @@ float PaintPlainOperand(Canvas& canvas, const QString& numerator, const QString&
 // Convenience forms of the operand painters for one TOperand.
 float BracketedOperandWidth(Canvas& canvas, const TOperand& operand, int size, char align);
 float LeadOperandWidth(Canvas& canvas, const TOperand& operand, int size, char align);
+
+// The operands and operators of a term read into BruchTeile.
+TOperanden Operanden(const BruchTeile& teile);
+TOperatoren Operatoren(const BruchTeile& teile);
 
 // " o " for an operator character and the closing sign " = ".
 QString OperatorText(QChar op);

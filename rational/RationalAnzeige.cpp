@@ -185,3 +185,30 @@ QString LinearerTerm(int formNr, const BruchTeile& t)
     }
     return text + QStringLiteral(" =");
 }
+
+RationalBildschirm RationalBildschirmFuerArt(int art)
+{
+    switch (art) {
+    case 1:
+    case 2: return RationalBildschirm::AddSub;
+    case 3:
+    case 4: return RationalBildschirm::MultDiv;
+    default: return RationalBildschirm::Gem;
+    }
+}
+
+int BruchzeileLesen(RationalBildschirm bildschirm, bool vereinfacht, const QString& term, bool sonder,
+                    int form, BruchTeile& teile)
+{
+    TermTeile termTeile;
+    const int n = ZerlegeTerm(term, termTeile);
+    if (bildschirm == RationalBildschirm::MultDiv && vereinfacht)
+        VereinfacheMultDiv(termTeile, sonder);
+    if (bildschirm == RationalBildschirm::Gem && vereinfacht && form == 1)
+        LeseBruchTeileVereinfacht(termTeile, teile);
+    else
+        LeseBruchTeile(termTeile, teile);
+    if (bildschirm == RationalBildschirm::AddSub && vereinfacht)
+        VereinfacheAddSub(teile, n, sonder);
+    return RationalFormNr(bildschirm, vereinfacht, n, sonder, form);
+}

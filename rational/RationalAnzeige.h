@@ -38,3 +38,12 @@ void VereinfacheMultDiv(TermTeile& teile, bool sonder);
 // The term of a fraction row in linear form exactly as the shape shows it,
 // for screen readers: "(+3/4) + (–1/2) =", "3/4 – 1/2 =".
 QString LinearerTerm(int formNr, const BruchTeile& teile);
+
+// The screen that runs a rational kind (RationalArt 1 … 5).
+RationalBildschirm RationalBildschirmFuerArt(int art);
+
+// Reads a fraction row's term into the pieces its screen paints in the mode
+// (signs folded in mode "Vereinfacht" as that screen folds them) and returns
+// the shape 1 … 16, 0 when the term does not fit and is not painted.
+int BruchzeileLesen(RationalBildschirm bildschirm, bool vereinfacht, const QString& term, bool sonder,
+                    int form, BruchTeile& teile);

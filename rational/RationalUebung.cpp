@@ -29,18 +29,6 @@ const QColor Rot(255, 0, 0);        // the pupil's entry after two wrong attempt
 const DrillZaehler RationalZaehler{&AnzVersucheR, &AnzVersucheGesamtR, &PunkteR, &PunkteGesamtR, &AktDurchgangR,
                                    &MaxDurchgaengeR};
 
-TOperanden Operanden(const BruchTeile& teile)
-{
-    TOperanden o;
-    for (int k = 1; k <= 4; ++k)
-        o[k - 1] = {teile.Operand[k].Vorzeichen, teile.Operand[k].Zaehler, teile.Operand[k].Nenner};
-    return o;
-}
-
-TOperatoren Operatoren(const BruchTeile& teile)
-{
-    return {teile.Operator[1], teile.Operator[2], teile.Operator[3]};
-}
 
 } // namespace
 
@@ -167,18 +155,8 @@ void TfrmRationalUebung::ZeileSetzen(int i)
     Canvas messen(messflaeche);
 
     if (a.IstBruch) {
-        TermTeile termTeile;
-        const int n = ZerlegeTerm(a.Term, termTeile);
-        if (art_.bildschirm == RationalBildschirm::MultDiv && vereinfacht)
-            VereinfacheMultDiv(termTeile, a.Sonderdarstellung);
         BruchTeile& teile = ZeilenBruchTeile[i];
-        if (art_.bildschirm == RationalBildschirm::Gem && vereinfacht && a.Form == 1)
-            LeseBruchTeileVereinfacht(termTeile, teile);
-        else
-            LeseBruchTeile(termTeile, teile);
-        if (art_.bildschirm == RationalBildschirm::AddSub && vereinfacht)
-            VereinfacheAddSub(teile, n, a.Sonderdarstellung);
-        ZeilenForm[i] = RationalFormNr(art_.bildschirm, vereinfacht, n, a.Sonderdarstellung, a.Form);
+        ZeilenForm[i] = BruchzeileLesen(art_.bildschirm, vereinfacht, a.Term, a.Sonderdarstellung, a.Form, teile);
         if (ZeilenForm[i] != 0)
             a.TermBreite = TermShapeWidth(ZeilenForm[i], messen, Operanden(teile), Operatoren(teile), 'J', 'L',
                                           TermGroesse);

@@ -14,6 +14,7 @@
 #include "rational/RationalUebAddSubU.h"
 #include "rational/RationalUebGemU.h"
 #include "rational/RationalUebMultDivU.h"
+#include "worksheet/KlassencodeUeben.h"
 
 #include <functional>
 
@@ -42,6 +43,15 @@ void Erzeuge(T*& global, Formular formular, QWidget* eltern = nullptr)
     frmMinusland->SetzeFormular(formular, global);
 }
 
+// "Mit Klassencode üben …" in the menu of each drill screen.
+void KlassencodeEintraege()
+{
+    KlassencodeUeben(frmGanzUebung, Zahlenbereich::Ganz);
+    KlassencodeUeben(frmRationalUebAddSub, Zahlenbereich::Rational);
+    KlassencodeUeben(frmRationalUebMultDiv, Zahlenbereich::Rational);
+    KlassencodeUeben(frmRationalUebGem, Zahlenbereich::Rational);
+}
+
 } // namespace
 
 void ErzeugeFormulare()
@@ -65,6 +75,7 @@ void ErzeugeFormulare()
     Erzeuge(frmRationalUebMultDiv, Formular::RationalUebMultDiv);
     Erzeuge(frmRationalUebGem, Formular::RationalUebGem);
     Erzeuge(frmInformation, Formular::Information);
+    KlassencodeEintraege();
 }
 
 const std::vector<QWidget*>& ErzeugteFormulare()

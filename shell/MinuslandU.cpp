@@ -1,6 +1,7 @@
 #include "shell/MinuslandU.h"
 
 #include "drill/DrillBilder.h"
+#include "worksheet/ArbeitsblattDialog.h"
 
 #include "assets/Bilder.h"
 #include "core/Canvas.h"
@@ -265,6 +266,11 @@ void TfrmMinusland::BaueMenue()
         menue->menuAction()->setProperty("Art", art);
         connect(menue, &QMenu::aboutToShow, this, [this, menue] { menWahlRationalClick(menue); });
     }
+
+    // Worksheets for the classroom, beside the information screen.
+    QAction* blatt = menuBar()->addAction(QStringLiteral("Arbeitsblatt …"));
+    blatt->setObjectName(QStringLiteral("menArbeitsblatt"));
+    connect(blatt, &QAction::triggered, this, [this] { ZeigeArbeitsblattDialog(this); });
 
     QAction* info = Befehl(nullptr, "menInfo", QStringLiteral("Informationen"), Formular::Information);
     connect(info, &QAction::triggered, this, &TfrmMinusland::menInfoClick);

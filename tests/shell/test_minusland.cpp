@@ -183,7 +183,7 @@ private slots:
             return n;
         };
         QCOMPARE(namen(fenster->menuBar()->actions()),
-                 QStringList({"menBeenden", "menGanz", "menRational", "menInfo"}));
+                 QStringList({"menBeenden", "menGanz", "menRational", "menArbeitsblatt", "menInfo"}));
         QCOMPARE(namen(Menue("menGanz")->actions()),
                  QStringList({"menEinstiegG", "menMusterG", "menN1G", "menAddG", "menSubG", "menAddSubG", "menN2G",
                               "menSubKlG", "menAddSubKlG", "menBetrag", "menN3G", "menMultG", "menDivG", "menN4G",

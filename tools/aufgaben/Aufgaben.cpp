@@ -1,6 +1,10 @@
 #include "tools/aufgaben/Aufgaben.h"
 
 #include "core/Random.h"
+#include "worksheet/Arbeitsblatt.h"
+#include "worksheet/Klassencode.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -14,10 +18,16 @@ bool LiesZahl(const QString& text, qint64 von, qint64 bis, qint64& wert)
 } // namespace
 
 bool LiesArgumente(const QStringList& args, int maxArt, const std::function<int(int art)>& maxStufe,
-                   AufgabenArgumente& ergebnis, QString& fehler)
+                   AufgabenArgumente& ergebnis, QString& fehler, int optionen)
 {
     ergebnis = {};
     QStringList positionen;
+    const QList<QPair<QString, int>> wertOptionen{{QStringLiteral("--anzahl"), 0},
+                                                  {QStringLiteral("--seed"), OptSeed},
+                                                  {QStringLiteral("--code"), OptCode},
+                                                  {QStringLiteral("--gruppe"), OptGruppe},
+                                                  {QStringLiteral("--gruppen"), OptGruppen},
+                                                  {QStringLiteral("--pdf"), OptPdf}};
     for (int i = 0; i < args.size(); ++i) {
         QString name = args[i];
         QString wert;
@@ -31,7 +41,9 @@ bool LiesArgumente(const QStringList& args, int maxArt, const std::function<int(
             ergebnis.vereinfacht = true;
             continue;
         }
-        if (name == QLatin1String("--anzahl") || name == QLatin1String("--seed")) {
+        const auto option = std::find_if(wertOptionen.begin(), wertOptionen.end(),
+                                         [&](const auto& o) { return o.first == name && (o.second == 0 || (optionen & o.second)); });
+        if (option != wertOptionen.end()) {
             if (!hatWert) {
                 if (i + 1 >= args.size()) {
                     fehler = QStringLiteral("%1 braucht einen Wert").arg(name);
@@ -46,7 +58,8 @@ bool LiesArgumente(const QStringList& args, int maxArt, const std::function<int(
                     return false;
                 }
                 ergebnis.anzahl = int(n);
-            } else {
+                ergebnis.anzahlGesetzt = true;
+            } else if (name == QLatin1String("--seed")) {
                 bool ok = false;
                 ergebnis.seed = wert.toULongLong(&ok);
                 if (!ok) {
@@ -54,6 +67,33 @@ bool LiesArgumente(const QStringList& args, int maxArt, const std::function<int(
                     return false;
                 }
                 ergebnis.seedGesetzt = true;
+            } else if (name == QLatin1String("--code")) {
+                const QString problem = KlassencodeFehler(wert);
+                if (!problem.isEmpty()) {
+                    fehler = QStringLiteral("--code \"%1\": %2").arg(wert, problem);
+                    return false;
+                }
+                ergebnis.code = NormalisiereKlassencode(wert);
+            } else if (name == QLatin1String("--gruppe")) {
+                const QString g = wert.trimmed().toUpper();
+                if (g.size() != 1 || g.at(0) < u'A' || g.at(0) >= QChar(u'A' + BlattGruppenMax)) {
+                    fehler = QStringLiteral("--gruppe muss A bis %1 sein, nicht \"%2\"").arg(QChar(u'A' + BlattGruppenMax - 1)).arg(wert);
+                    return false;
+                }
+                ergebnis.gruppe = g.at(0).unicode() - u'A';
+            } else if (name == QLatin1String("--gruppen")) {
+                qint64 n = 0;
+                if (!LiesZahl(wert, 1, BlattGruppenMax, n)) {
+                    fehler = QStringLiteral("--gruppen muss eine Zahl von 1 bis %1 sein, nicht \"%2\"").arg(BlattGruppenMax).arg(wert);
+                    return false;
+                }
+                ergebnis.gruppen = int(n);
+            } else {
+                if (wert.isEmpty()) {
+                    fehler = QStringLiteral("--pdf braucht einen Dateinamen");
+                    return false;
+                }
+                ergebnis.pdf = wert;
             }
             continue;
         }
@@ -62,6 +102,10 @@ bool LiesArgumente(const QStringList& args, int maxArt, const std::function<int(
             return false;
         }
         positionen << args[i];
+    }
+    if (ergebnis.seedGesetzt && !ergebnis.code.isEmpty()) {
+        fehler = QStringLiteral("--seed und --code schließen einander aus");
+        return false;
     }
 
     if (positionen.size() != 2) {
@@ -121,4 +165,15 @@ QString JsonObjekt(const QList<QPair<QString, QString>>& felder)
     for (const auto& [name, wert] : felder)
         teile << JsonText(name) + u':' + JsonText(wert);
     return u'{' + teile.join(u',') + u'}';
+}
+
+QList<BlattAufgabe> CodeAufgaben(Zahlenbereich bereich, const AufgabenArgumente& a)
+{
+    BlattAuswahl auswahl;
+    auswahl.bereich = bereich;
+    auswahl.art = a.art;
+    auswahl.stufe = a.stufe;
+    auswahl.vereinfacht = a.vereinfacht;
+    auswahl.code = a.code;
+    return ZieheBlattAufgaben(auswahl, a.gruppe, a.anzahlGesetzt ? a.anzahl : DrillAufgaben);
 }

@@ -17,12 +17,16 @@ int main(int argc, char* argv[])
         return DruckeGanz(args, out, err);
     if (befehl == QLatin1String("rational"))
         return DruckeRational(args, out, err);
+    if (befehl == QLatin1String("blatt"))
+        return SchreibeBlatt(args, out, err);
     if (befehl == QLatin1String("--help") || befehl == QLatin1String("-h")) {
-        out << "minusland-aufgaben ganz ART STUFE [--anzahl N] [--seed S] [--vereinfacht]\n"
-               "minusland-aufgaben rational ART STUFE [--anzahl N] [--seed S] [--vereinfacht]\n";
+        out << "minusland-aufgaben ganz ART STUFE [--anzahl N] [--seed S | --code C [--gruppe G]] [--vereinfacht]\n"
+               "minusland-aufgaben rational ART STUFE [--anzahl N] [--seed S | --code C [--gruppe G]] [--vereinfacht]\n"
+               "minusland-aufgaben blatt ganz|rational ART STUFE [--anzahl N] [--code C] [--gruppen G] "
+               "[--vereinfacht] --pdf DATEI\n";
         return 0;
     }
-    err << "minusland-aufgaben: erwartet \"ganz\" oder \"rational\", dann ART STUFE "
+    err << "minusland-aufgaben: erwartet \"ganz\", \"rational\" oder \"blatt\", dann ART STUFE "
            "[--anzahl N] [--seed S] [--vereinfacht]"
         << Qt::endl;
     return ExitFalscheArgumente;
