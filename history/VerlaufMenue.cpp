@@ -55,6 +55,11 @@ VerlaufMenue::VerlaufMenue(TfrmMinusland* hauptfenster, const QString& pfad)
 
 VerlaufMenue::~VerlaufMenue() = default;
 
+TfrmVerlauf* VerlaufMenue::Fenster() const
+{
+    return fenster_;
+}
+
 VerlaufMenue* VerlaufEinbinden(TfrmMinusland* hauptfenster, const QString& pfad)
 {
     auto* menue = new VerlaufMenue(hauptfenster, pfad);

@@ -22,7 +22,7 @@ public:
     ~VerlaufMenue() override;
 
     VerlaufAufzeichnung* Aufzeichnung() const { return aufzeichnung_; }
-    TfrmVerlauf* Fenster() const { return fenster_; }
+    TfrmVerlauf* Fenster() const;
 
     QMenu* menVerlauf = nullptr;
     QAction* menErgebnisseSpeichern = nullptr;

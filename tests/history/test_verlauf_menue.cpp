@@ -18,6 +18,8 @@
 #include <QChartView>
 #include <QLineSeries>
 #include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
 #include <QRegularExpression>
 #include <QSqlQuery>
 #include <QTableWidget>
@@ -83,6 +85,21 @@ void SchreibeWochen(const QDateTime& heute)
             s.SchreibeUrteil(*idr, r);
             s.BeendeUebung(*idr, EinAbschluss(Zahlenbereich::Rational, 5, 1, 9.5, 18, 53, zeit.addSecs(1800)));
         }
+    }
+    // A drill left unfinished a few days ago, with mistakes now due.
+    const AufgabenHerkunft faellig[] = {
+        GanzAufgabe(2, 2, QStringLiteral("(+7)-(-12)"), QStringLiteral("19")),
+        GanzAufgabe(3, 2, QStringLiteral("(-5)+(+9)-(+13)"), QStringLiteral("-9")),
+        GanzAufgabe(7, 1, QStringLiteral("(-6)*(+8)"), QStringLiteral("-48")),
+        GanzAufgabe(8, 1, QStringLiteral("(-56)/(-7)"), QStringLiteral("8")),
+        GanzAufgabe(4, 1, QStringLiteral("[(+3)-(-5)]-(+2)"), QStringLiteral("6")),
+    };
+    std::optional<qint64> offen;
+    for (int k = 0; k < 5; ++k) {
+        const Urteil u = EinUrteil(faellig[k], Verdikt::FalschErster, heute.addDays(-3 - k), 1, k + 1);
+        if (!offen)
+            offen = s.BeginneUebung(u);
+        s.SchreibeUrteil(*offen, u);
     }
 }
 
@@ -217,8 +234,6 @@ void TestVerlaufMenue::stoerungBeimStartEinmalGemeldet()
     QVERIFY2(EinSatz(text), qPrintable(text));
 
     // The drills work as always, and nothing is told a second time.
-    QString zweite;
-    AnswerNextMessage(&zweite, nullptr, 300);
     bool geoeffnet = false;
     WhenModal([&](QWidget* w) {
         geoeffnet = w == frmGanzUebung;
@@ -228,6 +243,8 @@ void TestVerlaufMenue::stoerungBeimStartEinmalGemeldet()
     });
     frmMinusland->findChild<QAction*>(QStringLiteral("menGanzAddL"))->trigger();
     QVERIFY(geoeffnet);
+    QString zweite;
+    AnswerNextMessage(&zweite, nullptr, 300);
     QTest::qWait(400);
     QVERIFY2(zweite.isEmpty(), qPrintable(zweite));
 
@@ -253,8 +270,10 @@ void TestVerlaufMenue::meinVerlaufMitEinigenWochen()
     TfrmVerlauf* gesehen = nullptr;
     WhenModal([&](QWidget* w) {
         gesehen = qobject_cast<TfrmVerlauf*>(w);
-        if (!gesehen)
-            return w->close();
+        if (!gesehen) {
+            w->close();
+            return;
+        }
         QVERIFY(!frmMinusland->isVisible());
         QCOMPARE(w->size(), QSize(1016, 722));
         // Kinds and levels, the latest on top.
@@ -281,7 +300,7 @@ void TestVerlaufMenue::meinVerlaufMitEinigenWochen()
         QCOMPARE(gesehen->tblLetzte->rowCount(), 16);
         QCOMPARE(gesehen->tblLetzte->item(0, 2)->text(), QStringLiteral("Addition, Stufe 2"));
         QVERIFY(gesehen->tblLetzte->item(0, 3)->text().contains(QStringLiteral(" / ")));
-        QCOMPARE(gesehen->tblFehler->rowCount(), 3);
+        QCOMPARE(gesehen->tblFehler->rowCount(), 8);
         QCOMPARE(gesehen->tblFehler->item(0, 0)->text(), QStringLiteral("(–17) + (+8) + (–6) ="));
         QCOMPARE(gesehen->tblFehler->item(0, 1)->text(), QStringLiteral("–15"));
         QCOMPARE(gesehen->tblFehler->item(0, 2)->text(), QStringLiteral("8 \u00d7"));
@@ -322,12 +341,17 @@ void TestVerlaufMenue::fehlerUebenOeffnetDenBildschirmIhresBereichs()
     WhenModal([&](QWidget* w) {
         if (w == frmGanzUebung)
             quelle = dynamic_cast<FehlerQuelle*>(frmGanzUebung->Quelle());
-        QCOMPARE(StufeGanzAdd, 2);
-        QCOMPARE(ArtGanz, 1);
         if (quelle) {
+            // The screen opens with the kind and level of the first exercise,
+            // the mistake that waited longest.
+            QCOMPARE(quelle->Plan().aufgaben.front().aufgabe.term, QStringLiteral("[(+3)-(-5)]-(+2)"));
+            QCOMPARE(ArtGanz, 4);
+            QCOMPARE(StufeGanzSubKl, 1);
             QVERIFY(quelle->Wiederholung());
             QCOMPARE(quelle->Plan().gruppe, Uebungsgruppe::Ganz);
-            QCOMPARE(quelle->Plan().faellige, 2); // both integer mistakes are due
+            // The five single mistakes are due; the two made again and
+            // again wait for their seven days.
+            QCOMPARE(quelle->Plan().faellige, 5);
             QCOMPARE(int(quelle->Plan().aufgaben.size()), FehlerUebenAnzahl);
             titel = quelle->Titel();
         }
@@ -338,7 +362,7 @@ void TestVerlaufMenue::fehlerUebenOeffnetDenBildschirmIhresBereichs()
     QVERIFY(quelle);
     QCOMPARE(titel, QStringLiteral("Fehler üben: ganze Zahlen"));
     QVERIFY(frmGanzUebung->Quelle() == nullptr);
-    QCOMPARE(StufeGanzAdd, 0);
+    QCOMPARE(StufeGanzSubKl, 0);
     QVERIFY(frmMinusland->isVisible());
 
     // Rational mistakes go to their own screen.
