@@ -63,8 +63,7 @@ TfrmVerlauf* VerlaufMenue::Fenster() const
 VerlaufMenue* VerlaufEinbinden(TfrmMinusland* hauptfenster, const QString& pfad)
 {
     auto* menue = new VerlaufMenue(hauptfenster, pfad);
-    if (menue->Aufzeichnung()->Eingeschaltet())
-        QTimer::singleShot(0, menue, [menue] { menue->Aufzeichnung()->Speicher(); });
+    menue->Aufzeichnung()->Bereitstellen();
     return menue;
 }
 
@@ -99,8 +98,6 @@ void VerlaufMenue::ZeigeWartendeMeldung()
 void VerlaufMenue::menErgebnisseSpeichernClick(bool an)
 {
     aufzeichnung_->SetzeEingeschaltet(an);
-    if (an)
-        aufzeichnung_->Speicher();
 }
 
 void VerlaufMenue::menMeinVerlaufClick()

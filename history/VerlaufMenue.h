@@ -52,5 +52,5 @@ private:
 };
 
 // Puts "Verlauf" into the main menu (at its end) and, with the switch on,
-// opens the store once the event loop runs, so a fault is told at start.
+// opens the store on the writing thread, so a fault is told at start.
 VerlaufMenue* VerlaufEinbinden(TfrmMinusland* hauptfenster, const QString& pfad = {});

@@ -148,16 +148,20 @@ bool VerlaufMigration(QSqlDatabase& db, int von, int bis)
     };
     if (bis > int(schritte.size()))
         return false;
+    QSqlQuery q(db);
     for (int v = von + 1; v <= bis; ++v) {
-        if (!db.transaction())
+        // The write lock first, then the version again: another connection
+        // (the recording thread) may have migrated meanwhile.
+        if (!q.exec(QStringLiteral("BEGIN IMMEDIATE")))
             return false;
-        QSqlQuery q(db);
-        bool ok = true;
-        for (const char* sql : schritte[size_t(v - 1)])
-            ok = ok && q.exec(QString::fromLatin1(sql));
-        ok = ok && q.exec(QStringLiteral("PRAGMA user_version = %1").arg(v));
-        if (!ok || !db.commit()) {
-            db.rollback();
+        bool ok = q.exec(QStringLiteral("PRAGMA user_version")) && q.next();
+        if (ok && q.value(0).toInt() < v) {
+            for (const char* sql : schritte[size_t(v - 1)])
+                ok = ok && q.exec(QString::fromLatin1(sql));
+            ok = ok && q.exec(QStringLiteral("PRAGMA user_version = %1").arg(v));
+        }
+        if (!ok || !q.exec(QStringLiteral("COMMIT"))) {
+            q.exec(QStringLiteral("ROLLBACK"));
             return false;
         }
     }

@@ -42,7 +42,21 @@ QTableWidget* Tabelle(QWidget* eltern, const char* name, const QStringList& spal
     tabelle->setAlternatingRowColors(true);
     tabelle->setWordWrap(false);
     tabelle->verticalHeader()->setDefaultSectionSize(22);
+    tabelle->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    tabelle->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     return tabelle;
+}
+
+// The first column takes what the fixed-width others leave.
+void Spaltenbreiten(QTableWidget* tabelle, std::initializer_list<int> breiten)
+{
+    QHeaderView* kopf = tabelle->horizontalHeader();
+    kopf->setSectionResizeMode(0, QHeaderView::Stretch);
+    int spalte = 1;
+    for (int breite : breiten) {
+        kopf->setSectionResizeMode(spalte, QHeaderView::Fixed);
+        tabelle->setColumnWidth(spalte++, breite);
+    }
 }
 
 QLabel* Ueberschrift(QWidget* eltern, const char* name, const QString& text, int x, int y, int b)
@@ -131,10 +145,7 @@ TfrmVerlauf::TfrmVerlauf(QWidget* parent)
                                                 QStringLiteral("Zuletzt"), QStringLiteral("Beste")});
     Platziere(tblUebungen, "tblUebungen", 8, 68, 496, 222);
     tblUebungen->setAccessibleName(QStringLiteral("Meine Übungen"));
-    tblUebungen->setColumnWidth(0, 286);
-    tblUebungen->setColumnWidth(1, 62);
-    tblUebungen->setColumnWidth(2, 66);
-    tblUebungen->horizontalHeader()->setStretchLastSection(true);
+    Spaltenbreiten(tblUebungen, {62, 66, 62});
     connect(tblUebungen, &QTableWidget::currentCellChanged, this, [this](int zeile) { ZeigeDiagramm(zeile); });
 
     chtVerlauf = Platziere(new QChartView(this), "chtVerlauf", 8, 298, 496, 370);
@@ -142,24 +153,18 @@ TfrmVerlauf::TfrmVerlauf(QWidget* parent)
     chtVerlauf->setAccessibleName(QStringLiteral("Prozent richtig im Lauf der Zeit"));
 
     lblLetzte = Ueberschrift(this, "lblLetzte", QStringLiteral("Letzte Übungen"), 512, 42, 496);
-    tblLetzte = Tabelle(this, "tblLetzte", {QStringLiteral("Datum"), QStringLiteral("Zahlen"), QStringLiteral("Übung"),
+    tblLetzte = Tabelle(this, "tblLetzte", {QStringLiteral("Übung"), QStringLiteral("Datum"), QStringLiteral("Zahlen"),
                                             QStringLiteral("Punkte"), QStringLiteral("Prozent")});
     Platziere(tblLetzte, "tblLetzte", 512, 68, 496, 330);
     tblLetzte->setAccessibleName(QStringLiteral("Letzte Übungen"));
-    tblLetzte->setColumnWidth(0, 118);
-    tblLetzte->setColumnWidth(1, 66);
-    tblLetzte->setColumnWidth(2, 170);
-    tblLetzte->setColumnWidth(3, 72);
-    tblLetzte->horizontalHeader()->setStretchLastSection(true);
+    Spaltenbreiten(tblLetzte, {116, 62, 70, 62});
 
     lblFehler = Ueberschrift(this, "lblFehler", QStringLiteral("Diese Aufgaben waren oft falsch"), 512, 404, 496);
     tblFehler = Tabelle(this, "tblFehler",
                         {QStringLiteral("Aufgabe"), QStringLiteral("Ergebnis"), QStringLiteral("falsch")});
     Platziere(tblFehler, "tblFehler", 512, 430, 496, 238);
     tblFehler->setAccessibleName(QStringLiteral("Diese Aufgaben waren oft falsch"));
-    tblFehler->setColumnWidth(0, 330);
-    tblFehler->setColumnWidth(1, 90);
-    tblFehler->horizontalHeader()->setStretchLastSection(true);
+    Spaltenbreiten(tblFehler, {86, 56});
 
     btnExport = Platziere(new QPushButton(QStringLiteral("Als CSV exportieren \u2026"), this), "btnExport", 512, 676,
                           240, 36);
@@ -212,13 +217,13 @@ void TfrmVerlauf::Laden(const VerlaufSpeicher* speicher)
     tblLetzte->setRowCount(std::max(letzte, tblLetzte->rowCount()));
     for (int i = 0; i < letzte; ++i) {
         const GespeicherteUebung& u = alle_[alle_.size() - 1 - size_t(i)];
-        tblLetzte->setItem(i, 0, Zelle(DeutscheZeit(u.beendet)));
-        tblLetzte->setItem(i, 1, Zelle(u.bereich == Zahlenbereich::Rational ? QStringLiteral("rational")
+        tblLetzte->setItem(i, 1, Zelle(DeutscheZeit(u.beendet)));
+        tblLetzte->setItem(i, 2, Zelle(u.bereich == Zahlenbereich::Rational ? QStringLiteral("rational")
                                                                             : QStringLiteral("ganz")));
         QTableWidgetItem* name = Zelle(KurzName(u));
         name->setToolTip(GruppenName(u) + (u.klassencode.isEmpty() ? QString()
                                                                     : QStringLiteral(" (Klassencode %1)").arg(u.klassencode)));
-        tblLetzte->setItem(i, 2, name);
+        tblLetzte->setItem(i, 0, name);
         tblLetzte->setItem(i, 3, Zelle(Punkte(u), Rechts));
         tblLetzte->setItem(i, 4, Zelle(Prozent(u.prozent), Rechts));
     }

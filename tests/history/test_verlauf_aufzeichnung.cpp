@@ -83,7 +83,7 @@ void TestVerlaufAufzeichnung::init()
 {
     pfad_ = dir_.filePath(QStringLiteral("verlauf.sqlite"));
     QFile::remove(pfad_);
-    VerlaufAufzeichnung(pfad_).SetzeEingeschaltet(false);
+    VerlaufAufzeichnung::SpeichereSchalter(false);
 }
 
 void TestVerlaufAufzeichnung::ausgeschaltetWirdNichtsGeschrieben()
@@ -93,6 +93,8 @@ void TestVerlaufAufzeichnung::ausgeschaltetWirdNichtsGeschrieben()
     const AufgabenHerkunft a = GanzAufgabe(1, 1, QStringLiteral("(+1)+(+2)"), QStringLiteral("3"));
     emit DrillBericht().Beurteilt(EinUrteil(a, Verdikt::RichtigErster, Tag(1)));
     emit DrillBericht().Beendet(EinAbschluss(Zahlenbereich::Ganz, 1, 1, 1, 1, 100, Tag(1)));
+    aufzeichnung.Warte();
+    QTest::qWait(20);
     QVERIFY(!QFile::exists(pfad_)); // not even created
 }
 
@@ -104,7 +106,8 @@ void TestVerlaufAufzeichnung::eingeschaltetWirdJedesUrteilSofortGeschrieben()
     VerlaufSpeicher leser;
     for (int i = 1; i <= 3; ++i) {
         emit DrillBericht().Beurteilt(EinUrteil(a, Verdikt::RichtigErster, Tag(1).addSecs(i), 1, i));
-        // Another connection sees it at once: committed, not buffered.
+        aufzeichnung.Warte();
+        // Another connection sees it: committed, not buffered.
         if (i == 1)
             QCOMPARE(leser.Oeffnen(pfad_), VerlaufZustand::Offen);
         QCOMPARE(leser.AnzahlUrteile(), i);
@@ -112,6 +115,7 @@ void TestVerlaufAufzeichnung::eingeschaltetWirdJedesUrteilSofortGeschrieben()
     emit DrillBericht().Beendet(EinAbschluss(Zahlenbereich::Ganz, 2, 1, 3, 3, 100, Tag(1).addSecs(10)));
     // After the evaluation a new drill of the same kind begins.
     emit DrillBericht().Beurteilt(EinUrteil(a, Verdikt::FalschErster, Tag(1).addSecs(20)));
+    aufzeichnung.Warte();
     const auto uebungen = leser.Uebungen(false);
     QCOMPARE(uebungen.size(), size_t(2));
     QVERIFY(uebungen[0].Fertig());
@@ -124,6 +128,7 @@ void TestVerlaufAufzeichnung::eingeschaltetWirdJedesUrteilSofortGeschrieben()
     Urteil wieder = EinUrteil(a, Verdikt::RichtigErster, Tag(1).addSecs(30));
     wieder.wiederholung = true;
     emit DrillBericht().Beurteilt(wieder);
+    aufzeichnung.Warte();
     QCOMPARE(leser.Uebungen(false).size(), size_t(3));
     QVERIFY(leser.Uebungen(false).back().wiederholung);
 }
@@ -137,6 +142,7 @@ void TestVerlaufAufzeichnung::verlasseneUebungBleibtUnfertig()
     aufzeichnung.UebungVerlassen();
     emit DrillBericht().Beurteilt(EinUrteil(a, Verdikt::RichtigErster, Tag(1).addSecs(60), 1, 1));
     emit DrillBericht().Beendet(EinAbschluss(Zahlenbereich::Ganz, 1, 1, 15, 15, 100, Tag(1).addSecs(90)));
+    aufzeichnung.Warte();
     VerlaufSpeicher leser;
     leser.Oeffnen(pfad_);
     const auto uebungen = leser.Uebungen(false);
@@ -170,6 +176,9 @@ void TestVerlaufAufzeichnung::unbrauchbarerSpeicherMeldetEinmal()
     for (int i = 0; i < 5; ++i)
         emit DrillBericht().Beurteilt(EinUrteil(a, Verdikt::RichtigErster, Tag(1)));
     emit DrillBericht().Beendet(EinAbschluss(Zahlenbereich::Ganz, 1, 1, 5, 5, 100, Tag(1)));
+    aufzeichnung.Warte();
+    QTRY_COMPARE(meldungen.size(), 1);
+    QTest::qWait(20);
     QCOMPARE(meldungen.size(), 1);
     const QString satz = meldungen.front().front().toString();
     QVERIFY(satz.endsWith(u'.'));

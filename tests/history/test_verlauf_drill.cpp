@@ -11,7 +11,9 @@
 #include "shell/Formulare.h"
 #include "shell/MinuslandU.h"
 
+#include <QLabel>
 #include <QMenu>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QtTest>
 
@@ -35,7 +37,7 @@ void TestVerlaufDrill::initTestCase()
     QCoreApplication::setOrganizationName(QStringLiteral("MinuslandTest"));
     QCoreApplication::setApplicationName(QStringLiteral("test_verlauf_drill"));
     QFileInfo(VerlaufSpeicher::StandardPfad()).dir().removeRecursively();
-    VerlaufAufzeichnung().SetzeEingeschaltet(false);
+    VerlaufAufzeichnung::SpeichereSchalter(false);
     ErzeugeFormulare();
     frmAuswertung->Schrittdauer = 1;
     menue_ = frmMinusland->findChild<VerlaufMenue*>();
@@ -98,6 +100,7 @@ void TestVerlaufDrill::ganzeUebungErscheintImVerlauf()
     QCOMPARE(punkte, QStringLiteral("13,5 / 17"));
     QCOMPARE(prozent, 79);
 
+    menue_->Aufzeichnung()->Warte();
     VerlaufSpeicher s;
     QCOMPARE(s.Oeffnen(VerlaufSpeicher::StandardPfad()), VerlaufZustand::Offen);
     const auto uebungen = s.Uebungen(true);
@@ -141,6 +144,7 @@ void TestVerlaufDrill::ausgeschaltetBleibtDieDateiUnberuehrt()
         for (int i = 1; i <= 5; ++i)
             Tippe(frm, i, RichtigeEingabe(i));
     });
+    menue_->Aufzeichnung()->Warte();
     QCOMPARE(s.AnzahlUrteile(), vorher);
 }
 
