@@ -4,7 +4,7 @@
 BUILD    ?= build
 JOBS     ?= $(shell nproc)
 PREFIX   ?= /usr/local
-PACKAGES := cmake g++ make qt6-base-dev libjpeg62-turbo-dev libbenchmark-dev libx11-dev \
+PACKAGES := cmake g++ make qt6-base-dev qt6-charts-dev libqt6sql6-sqlite libjpeg62-turbo-dev libbenchmark-dev libx11-dev \
             fonts-liberation2 fontconfig xvfb xauth desktop-file-utils appstream
 
 # The worksheet tests read the PDFs back with pdftotext and pdftoppm.

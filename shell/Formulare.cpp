@@ -4,6 +4,8 @@
 #include "shell/MaxanzahlU.h"
 #include "shell/MinuslandU.h"
 
+#include "history/VerlaufMenue.h"
+
 // Screens of the other folders; their libraries are linked to ml_shell_start
 // in shell/CMakeLists.txt.
 #include "integer/AuswertungU.h"
@@ -76,6 +78,9 @@ void ErzeugeFormulare()
     Erzeuge(frmRationalUebGem, Formular::RationalUebGem);
     Erzeuge(frmInformation, Formular::Information);
     KlassencodeEintraege();
+
+    // The main menu's "Verlauf" (owned by the main window).
+    VerlaufEinbinden(frmMinusland);
 }
 
 const std::vector<QWidget*>& ErzeugteFormulare()

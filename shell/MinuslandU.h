@@ -96,6 +96,10 @@ public:
     void menRationalGemClick(QObject* sender);
     void menInfoClick();
 
+    // Hides the main window, shows the screen modally, shows the main window
+    // again and, for a drill, sets its level variable back to 0.
+    void ZeigeBildschirm(Formular formular, int* stufe);
+
 signals:
     // The main window was closed; the program ends.
     void Beendet();
@@ -117,7 +121,6 @@ private:
                     std::initializer_list<const char*> endungen, Formular formular,
                     void (TfrmMinusland::*handler)(QObject*));
     void OeffneUebung(int& stufe, QObject* sender, Formular formular);
-    void ZeigeBildschirm(Formular formular, int* stufe);
     void AktualisiereMenue();
     void LegeUntereZeilenAn();
 

@@ -10,12 +10,18 @@
 
 #include <QDialog>
 #include <QMenu>
+#include <QStandardPaths>
 #include <QtTest>
 
 class TestStart : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { ErzeugeFormulare(); }
+    void initTestCase()
+    {
+        // The "Verlauf" menu reads its switch and store from the test folders.
+        QStandardPaths::setTestModeEnabled(true);
+        ErzeugeFormulare();
+    }
 
     void formsCreatedOnceInOrder()
     {
