@@ -118,6 +118,52 @@ private slots:
         }
         QCOMPARE(Random(0), 0);
     }
+
+    // The hooks of the generator: an observing draw hook sees every call and
+    // leaves the draws as they are; a replacing one decides what Random
+    // gives back without moving the generator; the seed hook stands in for
+    // the clock; removing a hook restores the plain generator.
+    void hooks()
+    {
+        static QList<std::pair<int, int>> gesehen;
+        gesehen.clear();
+        RandSeed(7);
+        QList<int> ohne;
+        for (int n : {10, 0, 1000, -3, 6})
+            ohne << Random(n);
+
+        QVERIFY(SetDrawHook([](int n, int drawn) {
+                    gesehen.append({n, drawn});
+                    return drawn;
+                }) == nullptr);
+        RandSeed(7);
+        QList<int> mit;
+        for (int n : {10, 0, 1000, -3, 6})
+            mit << Random(n);
+        QCOMPARE(mit, ohne);
+        QCOMPARE(gesehen.size(), 5);
+        QCOMPARE(gesehen[1], (std::pair<int, int>{0, 0}));
+        QCOMPARE(gesehen[2], (std::pair<int, int>{1000, ohne[2]}));
+
+        // Replacing: the pupil-facing value changes, the generator's course does not.
+        SetDrawHook([](int n, int) { return n - 1; });
+        RandSeed(7);
+        QCOMPARE(Random(10), 9);
+        SetDrawHook(nullptr);
+        QCOMPARE(Random(0), 0);
+        QCOMPARE(Random(1000), ohne[2]);
+
+        static quint64 saat = 99;
+        QVERIFY(SetSeedHook([] { return saat; }) == nullptr);
+        Randomize();
+        const int a = Random(1 << 30);
+        Randomize();
+        QCOMPARE(Random(1 << 30), a);
+        RandSeed(99);
+        QCOMPARE(Random(1 << 30), a);
+        QVERIFY(SetSeedHook(nullptr) != nullptr);
+        SetDrawHook(nullptr);
+    }
 };
 
 QTEST_APPLESS_MAIN(TestNumberHelpers)

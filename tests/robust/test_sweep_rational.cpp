@@ -87,6 +87,8 @@ QString RationalSichtbar(const TRationalAufgabe& a, int art, bool vereinfacht, i
 class TestSweepRational : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase() { ZiehungenZaehlen(); }
+
     void rational()
     {
         const int n = Bauten();
