@@ -113,6 +113,15 @@ QString RemoveChar(const QString& text, QChar c)
     return t;
 }
 
+QString FestKomma(double value, int decimals)
+{
+    if (std::fabs(value) < 0.5 * std::pow(10.0, -decimals))
+        value = 0; // a tiny negative rounding error would read "-0,0"
+    QString text = QString::number(value, 'f', decimals); // C locale: always a point
+    text.replace(u'.', u',');
+    return text;
+}
+
 SignCheck CheckSignedEntry(const QString& text)
 {
     const QString t = Cut(text, ShortLen20);

@@ -103,6 +103,16 @@ private slots:
         QCOMPARE(BracketIfNonZero("#" + QString(45, u'1')).size(), ShortLen40);
     }
 
+    void fixedPointWithDecimalComma()
+    {
+        QCOMPARE(FestKomma(4.5, 1), QStringLiteral("4,5"));
+        QCOMPARE(FestKomma(100.0 * 5 / 6, 3), QStringLiteral("83,333"));
+        QCOMPARE(FestKomma(0, 3), QStringLiteral("0,000"));
+        QCOMPARE(FestKomma(-1e-9, 1), QStringLiteral("0,0"));
+        QCOMPARE(FestKomma(-2.5, 1), QStringLiteral("-2,5"));
+        QCOMPARE(FestKomma(12, 0), QStringLiteral("12"));
+    }
+
     void randomIsReproducible()
     {
         RandSeed(42);
