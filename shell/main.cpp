@@ -3,7 +3,7 @@
 #include "shell/Formulare.h"
 #include "shell/MinuslandU.h"
 
-#include "assets/AppIcon.h"
+#include "assets/FertigeBilder.h"
 
 #include <QApplication>
 
@@ -13,7 +13,7 @@ int main(int argc, char* argv[])
     app.setApplicationName(QStringLiteral("Minusland"));
     // Lets desktops match the windows to the installed menu entry and icon.
     app.setDesktopFileName(QStringLiteral("de.minusland.Minusland"));
-    app.setWindowIcon(AppIconSet());
+    app.setWindowIcon(FertigesAppIcon());
     // The main window alone ends the program, also while it is hidden under
     // a screen.
     app.setQuitOnLastWindowClosed(false);
