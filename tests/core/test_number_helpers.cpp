@@ -106,19 +106,19 @@ private slots:
         QCOMPARE(Gekuerzt(-4, -6), (Bruch{2, 3}));
         QCOMPARE(Gekuerzt(0, -7), (Bruch{0, 1}));
         QVERIFY(!Gekuerzt(1, 0).Gueltig());
-        QCOMPARE(Bruch{1, 2} + Bruch{1, 3} - Bruch{5, 6}, (Bruch{0, 1}));
-        QCOMPARE(Bruch{-2, 3} / Bruch{4, 9}, (Bruch{-3, 2}));
-        QCOMPARE(Bruch{-2, 3} / Bruch{-4, 9}, (Bruch{3, 2}));
-        QVERIFY(!(Bruch{1, 2} / Bruch{0, 1}).Gueltig());
+        QCOMPARE((Bruch{1, 2} + Bruch{1, 3} - Bruch{5, 6}), (Bruch{0, 1}));
+        QCOMPARE((Bruch{-2, 3} / Bruch{4, 9}), (Bruch{-3, 2}));
+        QCOMPARE((Bruch{-2, 3} / Bruch{-4, 9}), (Bruch{3, 2}));
+        QVERIFY((!(Bruch{1, 2} / Bruch{0, 1}).Gueltig()));
         // Beyond 64 bits the value is refused, never wrapped around.
         constexpr qint64 gross = std::numeric_limits<qint64>::max() / 2;
-        QVERIFY(!(Bruch{gross, 1} * Bruch{3, 1}).Gueltig());
-        QVERIFY(!(Bruch{gross, 1} + Bruch{gross, 1} + Bruch{gross, 1}).Gueltig());
-        QVERIFY(!(-Bruch{std::numeric_limits<qint64>::min(), 1}).Gueltig());
-        QCOMPARE(Bruch{gross, 3} * Bruch{3, gross}, (Bruch{1, 1})); // cancelled crosswise first
+        QVERIFY((!(Bruch{gross, 1} * Bruch{3, 1}).Gueltig()));
+        QVERIFY((!(Bruch{gross, 1} + Bruch{gross, 1} + Bruch{gross, 1}).Gueltig()));
+        QVERIFY((!(-Bruch{std::numeric_limits<qint64>::min(), 1}).Gueltig()));
+        QCOMPARE((Bruch{gross, 3} * Bruch{3, gross}), (Bruch{1, 1})); // cancelled crosswise first
         // An invalid operand spoils the whole term.
-        QVERIFY(!(UngueltigerBruch + Bruch{1, 1}).Gueltig());
-        QVERIFY(!(Bruch{1, 1} * UngueltigerBruch).Gueltig());
+        QVERIFY((!(UngueltigerBruch + Bruch{1, 1}).Gueltig()));
+        QVERIFY((!(Bruch{1, 1} * UngueltigerBruch).Gueltig()));
 
         // Common factors of the magnitudes, by table and by Euclid alike.
         for (qint64 a : {1, 2, 6, 35, 36, 37, 1023, 1024, 3000})
