@@ -4,12 +4,14 @@
 #include "shell/MinuslandU.h"
 
 #include "assets/FertigeBilder.h"
+#include "core/Programmstil.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    app.setStyle(new TProgrammstil);
     app.setApplicationName(QStringLiteral("Minusland"));
     // Lets desktops match the windows to the installed menu entry and icon.
     app.setDesktopFileName(QStringLiteral("de.minusland.Minusland"));
