@@ -7,6 +7,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QStyleFactory>
+#include <QStyleOption>
 #include <QtTest>
 
 static void Enter(QWidget* w)
