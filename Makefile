@@ -1,19 +1,27 @@
-# Set-up, build, run and test on Debian 12. Every target installs what is
-# missing first, so a fresh clone needs nothing but these commands.
+# Set-up, build, run and test on Debian 12. Every target installs what it
+# needs first, so a fresh clone needs nothing but these commands; each tool
+# chain comes with the target that uses it.
 
 BUILD    ?= build
 JOBS     ?= $(shell nproc)
 PREFIX   ?= /usr/local
-PACKAGES := cmake g++ make qt6-base-dev qt6-charts-dev libqt6sql6-sqlite libjpeg62-turbo-dev libbenchmark-dev libx11-dev \
-            fonts-liberation2 fontconfig xvfb xauth desktop-file-utils appstream
 
-# The worksheet tests read the PDFs back with pdftotext and pdftoppm.
-PACKAGES += poppler-utils
+# What building and running the program need (make build, make run).
+RUN_PACKAGES   := cmake g++ make qt6-base-dev qt6-charts-dev libqt6sql6-sqlite libjpeg62-turbo-dev \
+                  libx11-dev fonts-liberation2 fontconfig
+# The test suite: under a real X server, PDF pages as pictures, screenshots,
+# the checks of the installed desktop files.
+TEST_PACKAGES  := $(RUN_PACKAGES) xvfb xauth poppler-utils imagemagick desktop-file-utils appstream
+# The benchmarks (make bench) and bench/startup.sh.
+BENCH_PACKAGES := $(RUN_PACKAGES) libbenchmark-dev xvfb xauth
+# The sanitizer runs (make test-sanitize*): the test suite's tools.
+SANITIZE_PACKAGES := $(TEST_PACKAGES)
+# The fuzz runs build with clang and its libFuzzer runtime.
+FUZZ_PACKAGES  := $(RUN_PACKAGES) clang-14 libclang-rt-14-dev
+
 
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 
-# Robustness runs, each in its own build directory. make fuzz builds with clang.
-PACKAGES += clang-14 libclang-rt-14-dev
 SANITIZE_BUILD ?= build-sanitize
 FUZZ_BUILD     ?= build-fuzz
 FUZZ_SECONDS   ?= 30
@@ -22,14 +30,11 @@ FUZZ_SECONDS   ?= 30
 SANITIZE_ENV := ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:detect_stack_use_after_return=1:strict_init_order=1 \
                 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 
-.PHONY: all deps configure build run test bench install package clean \
-        test-sanitize test-sanitize-logic fuzz
-
-all: build
-
-deps:
+# $(call install_missing,packages): installs those of the packages that are
+# not installed yet.
+define install_missing
 	@missing=""; \
-	for p in $(PACKAGES); do \
+	for p in $(1); do \
 	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q 'install ok installed' || missing="$$missing $$p"; \
 	done; \
 	if [ -n "$$missing" ]; then \
@@ -37,6 +42,27 @@ deps:
 	  $(SUDO) apt-get update -qq && \
 	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq $$missing; \
 	fi
+endef
+
+.PHONY: all deps deps-test deps-bench deps-sanitize deps-fuzz configure build run test bench \
+        install package clean test-sanitize test-sanitize-logic fuzz
+
+all: build
+
+deps:
+	$(call install_missing,$(RUN_PACKAGES))
+
+deps-test:
+	$(call install_missing,$(TEST_PACKAGES))
+
+deps-bench:
+	$(call install_missing,$(BENCH_PACKAGES))
+
+deps-sanitize:
+	$(call install_missing,$(SANITIZE_PACKAGES))
+
+deps-fuzz:
+	$(call install_missing,$(FUZZ_PACKAGES))
 
 configure: deps
 	@[ -f $(BUILD)/CMakeCache.txt ] || cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
@@ -47,11 +73,11 @@ build: configure
 run: build
 	./$(BUILD)/shell/minusland
 
-test: build
+test: deps-test build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
 
 # The whole suite built with ASan and UBSan.
-test-sanitize: deps
+test-sanitize: deps-sanitize
 	@[ -f $(SANITIZE_BUILD)/CMakeCache.txt ] || \
 	  cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMINUSLAND_SANITIZE=ON
 	cmake --build $(SANITIZE_BUILD) -j$(JOBS)
@@ -59,7 +85,7 @@ test-sanitize: deps
 
 # Only the tests of the exercise logic (label "logic"), with ASan and UBSan:
 # a quick check while working on the logic.
-test-sanitize-logic: deps
+test-sanitize-logic: deps-sanitize
 	@[ -f $(SANITIZE_BUILD)/CMakeCache.txt ] || \
 	  cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMINUSLAND_SANITIZE=ON
 	cmake --build $(SANITIZE_BUILD) -j$(JOBS) --target ml_logic_tests
@@ -68,7 +94,7 @@ test-sanitize-logic: deps
 # libFuzzer runs of FUZZ_SECONDS each (clang, ASan, UBSan); for a long run:
 # make fuzz FUZZ_SECONDS=3600. Inputs that break a property land in
 # $(FUZZ_BUILD)/tests/fuzz/funde/; copy them to tests/fuzz/corpus/<target>/.
-fuzz: deps
+fuzz: deps-fuzz
 	CC=clang-14 CXX=clang++-14 cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DMINUSLAND_FUZZ=ON -DML_FUZZ_SEKUNDEN=$(FUZZ_SECONDS) \
 	  -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer" \
@@ -76,7 +102,10 @@ fuzz: deps
 	cmake --build $(FUZZ_BUILD) -j$(JOBS) --target ml_fuzz
 	cd $(FUZZ_BUILD) && $(SANITIZE_ENV) ctest --output-on-failure -j$(JOBS) -L fuzz
 
-bench: build
+# The benchmark programs are built only where libbenchmark-dev is found, so
+# the build directory is configured again once it is installed.
+bench: deps-bench build
+	@[ -x $(BUILD)/bench/bench_ganz ] || { cmake -S . -B $(BUILD) > /dev/null && cmake --build $(BUILD) -j$(JOBS); }
 	@for b in $(BUILD)/bench/bench_*; do [ -x "$$b" ] && "$$b"; done
 
 # Honours DESTDIR and PREFIX: make install DESTDIR=/tmp/stage PREFIX=/usr

@@ -1,6 +1,10 @@
 #include "core/NumberHelpers.h"
 
+#include "core/Bruch.h"
+
 #include <cmath>
+#include <initializer_list>
+#include <limits>
 
 namespace {
 
@@ -39,6 +43,27 @@ Fraction Reduce128(Wide n, Wide d)
         return {int(n), 0};
     const Wide g = GcdRule<Wide>(n, d);
     return {int(n / g), int(d / g)};
+}
+
+// The fraction routines compute with the exact fractions of core/Bruch. The
+// sign rule of Gcd shows only with a negative denominator, which the program
+// never forms; there, and for a value beyond 64 bits, the unreduced result
+// n/d (at most 96 bits) is reduced by the rule itself.
+Fraction Ausgerechnet(std::initializer_list<Fraction> operanden, Bruch (*rechnung)(Bruch, Bruch, Bruch),
+                      Wide n, Wide d)
+{
+    Bruch wert[3] = {{0, 1}, {0, 1}, {0, 1}};
+    int k = 0;
+    for (const Fraction& f : operanden) {
+        if (f.den <= 0)
+            return Reduce128(n, d);
+        wert[k++] = Gekuerzt(f.num, f.den);
+    }
+    const Bruch r = rechnung(wert[0], wert[1], wert[2]);
+    constexpr qint64 Groesste = std::numeric_limits<int>::max();
+    if (!r.Gueltig() || r.z > Groesste || r.z < -Groesste || r.n > Groesste)
+        return Reduce128(n, d);
+    return {int(r.z), int(r.n)};
 }
 
 } // namespace
@@ -113,6 +138,15 @@ QString RemoveChar(const QString& text, QChar c)
     return t;
 }
 
+QString FestKomma(double value, int decimals)
+{
+    if (std::fabs(value) < 0.5 * std::pow(10.0, -decimals))
+        value = 0; // a tiny negative rounding error would read "-0,0"
+    QString text = QString::number(value, 'f', decimals); // C locale: always a point
+    text.replace(u'.', u',');
+    return text;
+}
+
 SignCheck CheckSignedEntry(const QString& text)
 {
     const QString t = Cut(text, ShortLen20);
@@ -137,45 +171,57 @@ Fraction ReduceFraction(int n, int d)
 
 Fraction AddFractions(Fraction a, Fraction b)
 {
-    return Reduce128(Wide(a.num) * b.den + Wide(b.num) * a.den, Wide(a.den) * b.den);
+    return Ausgerechnet({a, b}, [](Bruch x, Bruch y, Bruch) { return x + y; },
+                        Wide(a.num) * b.den + Wide(b.num) * a.den, Wide(a.den) * b.den);
 }
 
 Fraction SubFractions(Fraction a, Fraction b)
 {
-    return Reduce128(Wide(a.num) * b.den - Wide(b.num) * a.den, Wide(a.den) * b.den);
+    return Ausgerechnet({a, b}, [](Bruch x, Bruch y, Bruch) { return x - y; },
+                        Wide(a.num) * b.den - Wide(b.num) * a.den, Wide(a.den) * b.den);
 }
 
 Fraction MulFractions(Fraction a, Fraction b)
 {
-    return Reduce128(Wide(a.num) * b.num, Wide(a.den) * b.den);
+    return Ausgerechnet({a, b}, [](Bruch x, Bruch y, Bruch) { return x * y; }, Wide(a.num) * b.num,
+                        Wide(a.den) * b.den);
 }
 
 Fraction DivFractions(Fraction a, Fraction b)
 {
-    return Reduce128(Wide(a.num) * b.den, Wide(b.num) * a.den);
+    // A divisor's numerator is the unreduced denominator's sign, so a
+    // negative one leaves the sign to the Gcd rule.
+    if (b.num <= 0)
+        return Reduce128(Wide(a.num) * b.den, Wide(b.num) * a.den);
+    return Ausgerechnet({a, b}, [](Bruch x, Bruch y, Bruch) { return x / y; }, Wide(a.num) * b.den,
+                        Wide(b.num) * a.den);
 }
 
 Fraction Add3Fractions(Fraction a, Fraction b, Fraction c)
 {
-    return Reduce128(Wide(a.num) * b.den * c.den + Wide(b.num) * a.den * c.den + Wide(c.num) * a.den * b.den,
-                     Wide(a.den) * b.den * c.den);
+    return Ausgerechnet({a, b, c}, [](Bruch x, Bruch y, Bruch z) { return x + y + z; },
+                        Wide(a.num) * b.den * c.den + Wide(b.num) * a.den * c.den + Wide(c.num) * a.den * b.den,
+                        Wide(a.den) * b.den * c.den);
 }
 
 Fraction SubSubFractions(Fraction a, Fraction b, Fraction c)
 {
-    return Reduce128(Wide(a.num) * b.den * c.den - Wide(b.num) * a.den * c.den - Wide(c.num) * a.den * b.den,
-                     Wide(a.den) * b.den * c.den);
+    return Ausgerechnet({a, b, c}, [](Bruch x, Bruch y, Bruch z) { return x - y - z; },
+                        Wide(a.num) * b.den * c.den - Wide(b.num) * a.den * c.den - Wide(c.num) * a.den * b.den,
+                        Wide(a.den) * b.den * c.den);
 }
 
 Fraction SubAddFractions(Fraction a, Fraction b, Fraction c)
 {
-    return Reduce128(Wide(a.num) * b.den * c.den - Wide(b.num) * a.den * c.den + Wide(c.num) * a.den * b.den,
-                     Wide(a.den) * b.den * c.den);
+    return Ausgerechnet({a, b, c}, [](Bruch x, Bruch y, Bruch z) { return x - y + z; },
+                        Wide(a.num) * b.den * c.den - Wide(b.num) * a.den * c.den + Wide(c.num) * a.den * b.den,
+                        Wide(a.den) * b.den * c.den);
 }
 
 Fraction Mul3Fractions(Fraction a, Fraction b, Fraction c)
 {
-    return Reduce128(Wide(a.num) * b.num * c.num, Wide(a.den) * b.den * c.den);
+    return Ausgerechnet({a, b, c}, [](Bruch x, Bruch y, Bruch z) { return x * y * z; },
+                        Wide(a.num) * b.num * c.num, Wide(a.den) * b.den * c.den);
 }
 
 PolarPoint PolarToXY(float radius, float angleDegrees)

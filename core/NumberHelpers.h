@@ -28,6 +28,10 @@ QString TrimLeadingZeros(const QString& text);
 QString TrimTrailingZeros(const QString& text);
 QString RemoveChar(const QString& text, QChar c);
 
+// A number in fixed notation with the decimal comma (4,5; 83,333), whatever
+// the locale; a value that rounds to zero never reads "-0,0".
+QString FestKomma(double value, int decimals);
+
 struct SignCheck {
     bool accepted = true;
     int errorKind = 0; // 1: the sign is missing, 2: more than one fraction bar

@@ -1,6 +1,7 @@
 #include "core/Random.h"
 
 #include <chrono>
+#include <utility>
 
 namespace {
 
@@ -47,9 +48,10 @@ Xoshiro256& Generator()
     return generator;
 }
 
-} // namespace
+DrawHook drawHook = nullptr;
+SeedHook seedHook = nullptr;
 
-int Random(int n)
+int Draw(int n)
 {
     if (n <= 0)
         return 0;
@@ -58,10 +60,32 @@ int Random(int n)
     return int((r * quint64(n)) >> 32);
 }
 
+} // namespace
+
+int Random(int n)
+{
+    const int drawn = Draw(n);
+    return drawHook ? drawHook(n, drawn) : drawn;
+}
+
 void Randomize()
 {
+    if (seedHook) {
+        Generator().Seed(seedHook());
+        return;
+    }
     Generator().Seed(quint64(std::chrono::steady_clock::now().time_since_epoch().count())
                      ^ quint64(std::chrono::system_clock::now().time_since_epoch().count()));
+}
+
+DrawHook SetDrawHook(DrawHook hook)
+{
+    return std::exchange(drawHook, hook);
+}
+
+SeedHook SetSeedHook(SeedHook hook)
+{
+    return std::exchange(seedHook, hook);
 }
 
 void RandSeed(quint64 seed)

@@ -1,6 +1,5 @@
 #include "core/WorldWindow.h"
 
-#include "core/Markup.h"
 #include "core/NumberHelpers.h"
 
 #include <climits>
@@ -54,14 +53,14 @@ QPoint WorldToScreen(float wx, float wy)
 
 // A solid or other pen as the caller wants it, and a line between two world
 // points with whatever pen the canvas holds.
-static void SetPen(Canvas& canvas, int width, const QColor& colour)
+void SetSolidPen(Canvas& canvas, int width, const QColor& colour)
 {
     canvas.SetPenWidth(width);
     canvas.SetPenColor(colour);
     canvas.SetPenStyle(Canvas::PenStyle::Solid);
 }
 
-static void Line(Canvas& canvas, double x1, double y1, double x2, double y2)
+void WorldSegment(Canvas& canvas, double x1, double y1, double x2, double y2)
 {
     const QPoint a = WorldToScreen(float(x1), float(y1));
     const QPoint b = WorldToScreen(float(x2), float(y2));
@@ -79,36 +78,36 @@ void WorldLine(Canvas& canvas, int penWidth, const QColor& colour, float x1, flo
     else if (style == LineDotted)
         canvas.SetPenStyle(Canvas::PenStyle::Dot);
     canvas.SetBrushStyle(Canvas::BrushStyle::Clear);
-    Line(canvas, x1, y1, x2, y2);
+    WorldSegment(canvas, x1, y1, x2, y2);
 }
 
 void ArrowH(Canvas& canvas, int penWidth, const QColor& colour, float xFrom, float xTo, float y,
             char heads)
 {
-    SetPen(canvas, penWidth, colour);
-    Line(canvas, xFrom, y, xTo, y);
+    SetSolidPen(canvas, penWidth, colour);
+    WorldSegment(canvas, xFrom, y, xTo, y);
     if (heads == 'L' || heads == 'B') {
-        Line(canvas, xFrom, y, xFrom + 0.3, y + 0.1);
-        Line(canvas, xFrom, y, xFrom + 0.3, y - 0.1);
+        WorldSegment(canvas, xFrom, y, xFrom + 0.3, y + 0.1);
+        WorldSegment(canvas, xFrom, y, xFrom + 0.3, y - 0.1);
     }
     if (heads == 'R' || heads == 'B') {
-        Line(canvas, xTo, y, xTo - 0.3, y + 0.1);
-        Line(canvas, xTo, y, xTo - 0.3, y - 0.1);
+        WorldSegment(canvas, xTo, y, xTo - 0.3, y + 0.1);
+        WorldSegment(canvas, xTo, y, xTo - 0.3, y - 0.1);
     }
 }
 
 void ArrowV(Canvas& canvas, int penWidth, const QColor& colour, float x, float yA, float yB,
             char heads)
 {
-    SetPen(canvas, penWidth, colour);
-    Line(canvas, x, yA, x, yB);
+    SetSolidPen(canvas, penWidth, colour);
+    WorldSegment(canvas, x, yA, x, yB);
     if (heads == 'O' || heads == 'B') {
-        Line(canvas, x, yA, x + 0.1, yA - 0.3);
-        Line(canvas, x, yA, x - 0.1, yA - 0.3);
+        WorldSegment(canvas, x, yA, x + 0.1, yA - 0.3);
+        WorldSegment(canvas, x, yA, x - 0.1, yA - 0.3);
     }
     if (heads == 'U' || heads == 'B') {
-        Line(canvas, x, yB, x + 0.1, yB + 0.3);
-        Line(canvas, x, yB, x - 0.1, yB + 0.3);
+        WorldSegment(canvas, x, yB, x + 0.1, yB + 0.3);
+        WorldSegment(canvas, x, yB, x - 0.1, yB + 0.3);
     }
 }
 
@@ -127,7 +126,7 @@ void WorldArc(Canvas& canvas, float cx, float cy, float radius, float startAngle
 static void Box(Canvas& canvas, int penWidth, const QColor& penColour, const QColor& fillColour,
                 bool filled)
 {
-    SetPen(canvas, penWidth, penColour);
+    SetSolidPen(canvas, penWidth, penColour);
     if (filled) {
         canvas.SetBrushColor(fillColour);
         canvas.SetBrushStyle(Canvas::BrushStyle::Solid);
@@ -157,64 +156,7 @@ void CentredBox(Canvas& canvas, int penWidth, const QColor& penColour, float cx,
 
 void Cross(Canvas& canvas, const QColor& colour, float x, float y, float halfSize)
 {
-    SetPen(canvas, 3, colour);
-    Line(canvas, x - halfSize, y - halfSize, x + halfSize, y + halfSize);
-    Line(canvas, x - halfSize, y + halfSize, x + halfSize, y - halfSize);
-}
-
-void Thermometer(Canvas& canvas, const QColor& framePenColour, const QColor& background, float x,
-                 float y, float level, const QColor& mercury, float labelDistance, char labelSide,
-                 bool withFrame)
-{
-    const QColor black(0, 0, 0);
-    if (withFrame)
-        WorldBox(canvas, 2, framePenColour, x - 1.5f, y + 6, x + 1.5f, y - 4.5f, background, true);
-
-    // The column first, so the tube walls drawn afterwards cover its edges.
-    WorldBox(canvas, 1, mercury, x - 0.25f, y - 2.2f, x + 0.25f, level, mercury, true);
-
-    SetPen(canvas, 2, black);
-    for (const double side : {-0.25, 0.25})
-        Line(canvas, x + side, y - 2.5, x + side, y + 5.5);
-    WorldArc(canvas, x, y + 5.5f, 0.25f, 0, 180);
-
-    // Bulb: straight sides and bottom, rounded corners.
-    for (const double side : {-0.5, 0.5})
-        Line(canvas, x + side, y - 2.75, x + side, y - 3.75);
-    Line(canvas, x - 0.25, y - 4, x + 0.25, y - 4);
-    WorldArc(canvas, x - 0.25f, y - 2.75f, 0.25f, 90, 180);
-    WorldArc(canvas, x + 0.25f, y - 2.75f, 0.25f, 0, 90);
-    WorldArc(canvas, x - 0.25f, y - 3.75f, 0.25f, 180, 270);
-    WorldArc(canvas, x + 0.25f, y - 3.75f, 0.25f, 270, 360);
-
-    // Mercury into the bulb and the tube below the column.
-    canvas.SetBrushColor(mercury);
-    const QPoint seed = WorldToScreen(x + 0.1f, y - 3);
-    canvas.FloodFill(seed.x(), seed.y(), background, Canvas::FillStyle::Surface);
-
-    // One tick per degree step of 0.1, longer every fifth; the value is kept
-    // in single precision so the count of steps is the one the scale expects.
-    SetPen(canvas, 1, black);
-    int step = 0;
-    for (float t = y - 2; t < y + 5; t = float(double(t) + 0.1), ++step) {
-        const double reach = step % 5 == 0 ? 0.9 : 0.75;
-        Line(canvas, x - 0.25, t, x - reach, t);
-        Line(canvas, x + 0.25, t, x + reach, t);
-    }
-
-    SetPen(canvas, 2, black);
-    for (int k = -2; k <= 5; ++k) {
-        Line(canvas, x - 0.25, y + k, x - 1.0, y + k);
-        Line(canvas, x + 0.25, y + k, x + 1.0, y + k);
-    }
-
-    if (labelSide != 'L' && labelSide != 'R')
-        return;
-    const float labelX = labelSide == 'L' ? x - labelDistance : x + labelDistance;
-    for (int k = -2; k <= 5; ++k) {
-        const int degrees = 10 * k;
-        const QString label = degrees < 0 ? EnDash + QString::number(-degrees)
-                                          : QString::number(degrees);
-        PaintTextCentred(canvas, label, black, labelX, y + k + 0.25f, 12, true);
-    }
+    SetSolidPen(canvas, 3, colour);
+    WorldSegment(canvas, x - halfSize, y - halfSize, x + halfSize, y + halfSize);
+    WorldSegment(canvas, x - halfSize, y + halfSize, x + halfSize, y - halfSize);
 }

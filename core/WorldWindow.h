@@ -71,12 +71,7 @@ void CentredBox(Canvas& canvas, int penWidth, const QColor& penColour, float cx,
                 float width, float height, const QColor& fillColour, bool filled);
 void Cross(Canvas& canvas, const QColor& colour, float x, float y, float halfSize);
 
-// A thermometer for -20 to 50 degrees: tube axis at x, 0 degrees at height y,
-// one world unit per 10 degrees; the mercury column rises to height level.
-// Labels at x - labelDistance for side 'L', x + labelDistance for 'R', none
-// for any other side. The bulb and the tube below the column are flood-filled,
-// so the area around the bulb must have the background colour (the frame
-// guarantees that).
-void Thermometer(Canvas& canvas, const QColor& framePenColour, const QColor& background, float x,
-                 float y, float level, const QColor& mercury, float labelDistance, char labelSide,
-                 bool withFrame);
+// For figures built from many lines: a solid pen of the width and colour,
+// and a line between two world points with whatever pen the canvas holds.
+void SetSolidPen(Canvas& canvas, int width, const QColor& colour);
+void WorldSegment(Canvas& canvas, double x1, double y1, double x2, double y2);

@@ -11,7 +11,6 @@
 #include <QPointer>
 #include <QProxyStyle>
 #include <QSignalBlocker>
-#include <QStyleFactory>
 #include <QStyleOption>
 
 namespace {
@@ -142,8 +141,10 @@ void Melde(QWidget* widget, QAccessible::Event art)
 void ZugangEinrichten()
 {
     FabrikEinrichten();
+    // The focus frame goes over whatever style the program set (the proxy
+    // takes the current style as its base and so keeps its behaviour).
     if (!dynamic_cast<FokusStil*>(QApplication::style()))
-        QApplication::setStyle(new FokusStil(QStyleFactory::create(QApplication::style()->name())));
+        QApplication::setStyle(new FokusStil(QApplication::style()));
 }
 
 QColor FokusFarbe()

@@ -1,6 +1,7 @@
 #include "integer/AuswertungU.h"
 
 #include "core/FormHilfen.h"
+#include "core/NumberHelpers.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -103,15 +104,6 @@ QString AuswertungBemerkung(int prozent)
         if (prozent <= band.bis)
             return QString::fromUtf8(band.bemerkung);
     return QStringLiteral("Sehr gut! Du bist ein Zahlenprofi.");
-}
-
-QString FestKomma(double value, int decimals)
-{
-    if (std::fabs(value) < 0.5 * std::pow(10.0, -decimals))
-        value = 0; // a tiny negative rounding error would read "-0,0"
-    QString text = QString::number(value, 'f', decimals); // C locale: always a point
-    text.replace(u'.', u',');
-    return text;
 }
 
 TfrmAuswertung::TfrmAuswertung(QWidget* parent)

@@ -23,9 +23,6 @@ int AuswertungProzent(float punkte, int versuche);
 // The fixed remark for a rounded percentage.
 QString AuswertungBemerkung(int prozent);
 
-// A number in fixed notation with the decimal comma (4,5; 83,333).
-QString FestKomma(double value, int decimals);
-
 class TfrmAuswertung : public QDialog {
     Q_OBJECT
 public:

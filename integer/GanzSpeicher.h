@@ -57,3 +57,24 @@ inline int MaxDurchgaenge = 3;
 
 // Pages per drill as chosen in the pass-count dialog; a drill starts with it.
 inline int GewaehlteDurchgaenge = 3;
+
+// The whole store back to its state at program start: no kind or level, an
+// empty page, no entries, display "mit Vorzeichen", counters at their start.
+inline void GanzSpeicherZuruecksetzen()
+{
+    ArtGanz = 0;
+    StufenLoeschen();
+    for (TAufgabeGanz& a : AufgabenGanz)
+        a = {};
+    for (QString& t : AnzeigeTexte)
+        t.clear();
+    for (QString& e : Eingaben)
+        e.clear();
+    Vereinfacht = false;
+    Versuch = 1;
+    AnzVersuche = AnzVersucheGesamt = 0;
+    Punkte = PunkteGesamt = 0;
+    AktDurchgang = 1;
+    MaxDurchgaenge = 3;
+    GewaehlteDurchgaenge = 3;
+}

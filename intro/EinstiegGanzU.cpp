@@ -33,9 +33,8 @@ TfrmGanzEinstieg::TfrmGanzEinstieg(QWidget* parent)
     for (int page = 1; page <= 4; ++page)
         connect(arten[page - 1], &QAction::triggered, this, [this, page] { menArtClick(page); });
 
-    img1->setPixmap(QPixmap::fromImage(GanzEinstiegBild1()));
+    // The pictures are painted at the first activation, not at the start.
     img1->resize(245, 22);
-    img2->setPixmap(QPixmap::fromImage(GanzEinstiegBild2()));
     img2->resize(362, 59);
     img1->setAccessibleName(QStringLiteral("Die Menge der ganzen Zahlen: Z gleich { …, –3, –2, –1, 0, +1, +2, +3, … }"));
     img2->setAccessibleName(
@@ -84,6 +83,10 @@ void TfrmGanzEinstieg::FormCreate()
 
 void TfrmGanzEinstieg::FormActivate()
 {
+    if (img1->pixmap().isNull()) {
+        img1->setPixmap(QPixmap::fromImage(GanzEinstiegBild1()));
+        img2->setPixmap(QPixmap::fromImage(GanzEinstiegBild2()));
+    }
     ResetScreen();
     e_.Zuruecksetzen();
     EnableChoice(true);

@@ -2,6 +2,7 @@
 
 #include "core/Markup.h"
 #include "core/NumberHelpers.h"
+#include "core/Thermometer.h"
 #include "core/WorldWindow.h"
 
 #include <QStringList>

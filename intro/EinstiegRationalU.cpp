@@ -23,9 +23,8 @@ TfrmRationalEinstieg::TfrmRationalEinstieg(QWidget* parent)
     connect(menOrdnen, &QAction::triggered, this, [this] { menArtClick(TRationalEinstieg::Ordnen); });
     connect(menBetrag, &QAction::triggered, this, [this] { menArtClick(TRationalEinstieg::Betrag); });
 
-    img1->setPixmap(QPixmap::fromImage(RationalEinstiegBild1()));
+    // The pictures are painted at the first activation, not at the start.
     img1->resize(372, 35);
-    img2->setPixmap(QPixmap::fromImage(RationalEinstiegBild2()));
     img2->resize(235, 32);
     img1->setAccessibleName(
         QStringLiteral("Die Menge der rationalen Zahlen: Q gleich { a/b, wobei a und b ganze Zahlen sind und b ≠ 0 }"));
@@ -43,6 +42,10 @@ TfrmRationalEinstieg::TfrmRationalEinstieg(QWidget* parent)
 
 void TfrmRationalEinstieg::FormActivate()
 {
+    if (img1->pixmap().isNull()) {
+        img1->setPixmap(QPixmap::fromImage(RationalEinstiegBild1()));
+        img2->setPixmap(QPixmap::fromImage(RationalEinstiegBild2()));
+    }
     ResetScreen();
     e_.Zuruecksetzen();
     EnableChoice(true);

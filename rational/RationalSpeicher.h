@@ -34,3 +34,14 @@ inline void RationalStufenLoeschen()
 {
     StufeRationalAdd = StufeRationalSub = StufeRationalMult = StufeRationalDiv = StufeRationalGem = 0;
 }
+
+// The whole store back to its state at program start: no kind or level, an
+// empty page, display "mit Vorzeichen".
+inline void RationalSpeicherZuruecksetzen()
+{
+    RationalStufenLoeschen();
+    RationalArt = 0;
+    RationalVereinfacht = false;
+    for (TRationalAufgabe& a : RationalAufgaben)
+        a = {};
+}

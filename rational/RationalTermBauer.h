@@ -1,14 +1,16 @@
 #pragma once
-#include "core/OneBased.h"
 #include "rational/RationalSpeicher.h"
+// The screens take the terms written here apart with the splitting routines.
+#include "rational/TermZerlegung.h"
 
 #include <QList>
 #include <QString>
 
 // The fraction term builders: each call draws one random rational exercise
 // of a variant and writes Term, Ergebnis, IstBruch and Sonderdarstellung of
-// one row (never Form, never the layout or answer fields). Also the routines
-// the screens use to take terms and results apart for typesetting.
+// one row (never Form, never the layout or answer fields). The draws
+// themselves are in rational/RationalZiehung, the exact arithmetic in
+// core/Bruch, the splitting of written terms in rational/TermZerlegung.
 //
 // Term markup of a fraction exercise: every operand is "!" sign "{" n "/" d
 // "}!" with the sign "+" or "-" (the subtraction builder turns every "-" of
@@ -103,57 +105,3 @@ float BerechneTermwert(const QString& text);
 // the evaluated quotient text n + "/(" + d + ")"; returns the fraction with
 // the numerator −|n| or |n| and the denominator |d|.
 RBruch DivisionsVorzeichen(int zaehler, int nenner);
-
-// ---- Splitting (screens, typesetting, checking) -------------------------------
-// One fraction term in pieces: Teil[k] = operand k as written without its
-// enclosing "!" marks ("+{3/4}", "-{5/6}", "{3/4}", at most 20 characters);
-// Operator[k] = the operator character after operand k (null QChar if none).
-struct TermTeile {
-    OneBased<QString, 4> Teil;
-    OneBased<QChar, 3> Operator;
-};
-
-// One operand of BruchTeile: sign "+", "–" (en dash) or empty; numerator and
-// denominator texts (at most 20 characters each, digits as in the term).
-struct BruchOperand {
-    QString Vorzeichen;
-    QString Zaehler;
-    QString Nenner;
-};
-
-struct BruchTeile {
-    OneBased<BruchOperand, 4> Operand;
-    OneBased<QChar, 3> Operator; // en dash for minus; null QChar if none
-};
-
-// A result or an entry split for typesetting: sign "+" or "–", numerator,
-// denominator; IstBruch false for a whole number or a decimal (then the other
-// fields are empty and the text itself is shown).
-struct ErgebnisTeile {
-    QString Zaehler;
-    QString Nenner;
-    QString Vorzeichen;
-    bool IstBruch = false;
-};
-
-// Splits a fraction term into its operand pieces and operators; returns the
-// number of pieces (2 … 4 for every term the builders write; 0 … 4 for any
-// text, never reading outside it). All pieces and operators are rewritten.
-int ZerlegeTerm(const QString& term, TermTeile& teile);
-
-// The number of "(" in (the first 80 characters of) a decimal term: its
-// number of operands.
-int ZaehleKlammern(const QString& term);
-
-// Splits a result text or a pupil's entry ("-5/12", "+3/4", "–1/2", "7").
-void ZerlegeErgebnis(const QString& ergebnis, ErgebnisTeile& teile);
-
-// Fills BruchTeile from TermTeile: each operand's sign (its first character,
-// "-" as the en dash), numerator and denominator; the operators with "-" as
-// the en dash. A piece without sign ("{3/4}") gives an empty sign.
-void LeseBruchTeile(const TermTeile& termTeile, BruchTeile& bruchTeile);
-
-// As LeseBruchTeile, for the mixed screen's simplified display: the second
-// operand's sign is folded into the first operator ("+" and "-" give "–",
-// "–" and "-" give "+", a "+" sign is dropped).
-void LeseBruchTeileVereinfacht(const TermTeile& termTeile, BruchTeile& bruchTeile);

@@ -98,16 +98,29 @@ TfrmInformation::TfrmInformation(QWidget* parent)
     pntInfo->setAccessibleDescription(Zeilen().mid(1).join(QLatin1Char('\n')));
     aufbau->addWidget(pntInfo);
 
+    // The pictures are decoded when the screen is first activated
+    // (LadeBilder), not at the start of the program.
     QLabel** ziele[] = {&img01, &img02, &img03, &img04};
     for (int i = 0; i < 4; ++i) {
         const Bildplatz& platz = Bilder[i];
-        const QImage bild = InfoBild(platz.nr);
         auto* label = new QLabel(pntInfo);
         label->setObjectName(QString::fromLatin1(platz.name));
-        label->setPixmap(QPixmap::fromImage(bild));
-        label->setGeometry(platz.links, platz.oben, bild.width(), bild.height());
+        label->move(platz.links, platz.oben);
         label->setAccessibleName(QString::fromUtf8(platz.beschreibung));
         *ziele[i] = label;
+    }
+}
+
+void TfrmInformation::LadeBilder()
+{
+    QLabel* const labels[] = {img01, img02, img03, img04};
+    for (int i = 0; i < 4; ++i) {
+        QLabel* label = labels[i];
+        if (!label->pixmap().isNull())
+            continue;
+        const QImage bild = InfoBild(Bilder[i].nr);
+        label->setPixmap(QPixmap::fromImage(bild));
+        label->resize(bild.size());
     }
 }
 
@@ -124,6 +137,7 @@ void TfrmInformation::FormActivate()
     // The designed size is kept whatever the screen; only the world window
     // is set for painting.
     SetWorldWindow(0, 1000, 0, 700, -25, 25, -20, 20);
+    LadeBilder();
     pntInfo->update();
 }
 

@@ -36,6 +36,8 @@ public:
 
 protected:
     void changeEvent(QEvent* event) override;
+    // Decodes the pictures once, at the first activation.
+    void LadeBilder();
     void showEvent(QShowEvent* event) override;
 };
 

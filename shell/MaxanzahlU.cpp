@@ -42,10 +42,12 @@ TfrmMaxanzahl::TfrmMaxanzahl(QWidget* parent)
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edtMaxzahl));
     edtMaxzahl->installEventFilter(this);
 
-    BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogCloseButton), QStringLiteral("&Schließen"), this);
+    // The icons come with the first showing (showEvent): reading them loads
+    // the image readers, which the start of the program need not wait for.
+    BitBtn1 = new QPushButton(QStringLiteral("&Schließen"), this);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     BitBtn1->setGeometry(8, 128, 140, 40);
-    BitBtn2 = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("OK"), this);
+    BitBtn2 = new QPushButton(QStringLiteral("OK"), this);
     BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
     BitBtn2->setGeometry(246, 128, 140, 40);
     BitBtn2->setDefault(true);
@@ -103,6 +105,10 @@ bool TfrmMaxanzahl::eventFilter(QObject* objekt, QEvent* ereignis)
 
 void TfrmMaxanzahl::showEvent(QShowEvent* ereignis)
 {
+    if (BitBtn1->icon().isNull()) {
+        BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+        BitBtn2->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
+    }
     // Always show the count in force, not what was typed and dismissed.
     edtMaxzahl->setText(QString::number(GewaehlteDurchgaenge));
     edtMaxzahl->selectAll();

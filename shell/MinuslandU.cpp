@@ -4,6 +4,7 @@
 #include "worksheet/ArbeitsblattDialog.h"
 
 #include "assets/Bilder.h"
+#include "assets/FertigeBilder.h"
 #include "core/Canvas.h"
 #include "core/PaintBox.h"
 #include "core/FormHilfen.h"
@@ -96,18 +97,18 @@ void TfrmMinusland::BaueOberflaeche()
     lblHinweis->setWordWrap(true);
     LegeUntereZeilenAn();
 
-    imgTitelbild = Bild(client_, "imgTitelbild", Titelbild(), 454, 152, true);
+    imgTitelbild = Bild(client_, "imgTitelbild", FertigesTitelbild(), 454, 152, true);
     imgTitelbild->setAccessibleName(QStringLiteral("Titelbild"));
     imgTitelbild->setAccessibleDescription(
         QStringLiteral("Zahlenstrahl von +8 bis \u20138: über der Wasserlinie die positiven, "
                        "darunter die negativen Zahlen"));
 
-    imgB = Bild(client_, "imgB", StatusBild(StatusArt::Neutral), 56, 144, false);
-    imgG = Bild(client_, "imgG", StatusBild(StatusArt::RichtigErster), 56, 224, false);
-    imgR = Bild(client_, "imgR", StatusBild(StatusArt::Falsch), 56, 304, false);
-    imgO = Bild(client_, "imgO", StatusBild(StatusArt::RichtigZweiter), 56, 384, false);
-    img1 = Bild(client_, "img1", MarkeRichtig(), 900, 154, false);
-    img2 = Bild(client_, "img2", MarkeFalsch(), 955, 154, false);
+    imgB = Bild(client_, "imgB", FertigesStatusBild(StatusArt::Neutral), 56, 144, false);
+    imgG = Bild(client_, "imgG", FertigesStatusBild(StatusArt::RichtigErster), 56, 224, false);
+    imgR = Bild(client_, "imgR", FertigesStatusBild(StatusArt::Falsch), 56, 304, false);
+    imgO = Bild(client_, "imgO", FertigesStatusBild(StatusArt::RichtigZweiter), 56, 384, false);
+    img1 = Bild(client_, "img1", FertigeMarkeRichtig(), 900, 154, false);
+    img2 = Bild(client_, "img2", FertigeMarkeFalsch(), 955, 154, false);
     // The drill screens show these very pictures.
     const std::pair<DrillBild, QLabel*> bilder[] = {
         {DrillBild::Neutral, imgB},        {DrillBild::RichtigErster, imgG},

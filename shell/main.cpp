@@ -3,7 +3,8 @@
 #include "shell/Formulare.h"
 #include "shell/MinuslandU.h"
 
-#include "assets/AppIcon.h"
+#include "assets/FertigeBilder.h"
+#include "core/Programmstil.h"
 #include "core/Zugang.h"
 
 #include <QApplication>
@@ -11,10 +12,11 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    app.setStyle(new TProgrammstil);
     app.setApplicationName(QStringLiteral("Minusland"));
     // Lets desktops match the windows to the installed menu entry and icon.
     app.setDesktopFileName(QStringLiteral("de.minusland.Minusland"));
-    app.setWindowIcon(AppIconSet());
+    app.setWindowIcon(FertigesAppIcon());
     // The main window alone ends the program, also while it is hidden under
     // a screen.
     app.setQuitOnLastWindowClosed(false);

@@ -1,9 +1,13 @@
 #include "core/EditCenter.h"
 #include "core/MyShape.h"
+#include "core/Programmstil.h"
 
 #include <QApplication>
 #include <QEnterEvent>
+#include <QMenuBar>
 #include <QMouseEvent>
+#include <QStyleFactory>
+#include <QStyleOption>
 #include <QtTest>
 
 static void Enter(QWidget* w)
@@ -20,6 +24,32 @@ static void Leave(QWidget* w)
 class TestControls : public QObject {
     Q_OBJECT
 private slots:
+    // The program's style gives the same standard icons as its base style,
+    // read when they are first used, also after the asking widget is gone.
+    void styleReadsIconsWhenPainted()
+    {
+        TProgrammstil stil(QStyleFactory::create(QStringLiteral("Fusion")));
+        QStyle* basis = stil.baseStyle();
+        for (QStyle::StandardPixmap art : {QStyle::SP_DialogOkButton, QStyle::SP_DialogCloseButton,
+                                           QStyle::SP_ToolBarHorizontalExtensionButton}) {
+            QIcon icon;
+            {
+                QMenuBar leiste;
+                icon = stil.standardIcon(art, nullptr, &leiste);
+            }
+            QVERIFY(!icon.isNull());
+            const QIcon soll = basis->standardIcon(art);
+            QCOMPARE(icon.availableSizes(), soll.availableSizes());
+            QCOMPARE(icon.pixmap(16).toImage(), soll.pixmap(16).toImage());
+            const QIcon kopie = icon; // copies share what was read
+            QCOMPARE(kopie.pixmap(32).toImage(), soll.pixmap(32).toImage());
+        }
+        // Asked with an option, the icon is read at once from the base style.
+        QStyleOption option;
+        QCOMPARE(stil.standardIcon(QStyle::SP_DialogOkButton, &option).pixmap(16).toImage(),
+                 basis->standardIcon(QStyle::SP_DialogOkButton, &option).pixmap(16).toImage());
+    }
+
     void shapeReportsMouseToAssignedHandlersOnly()
     {
         QWidget parent;

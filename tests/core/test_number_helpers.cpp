@@ -1,7 +1,11 @@
+#include "core/Bruch.h"
 #include "core/NumberHelpers.h"
 #include "core/Random.h"
 
 #include <QtTest>
+
+#include <limits>
+#include <numeric>
 
 class TestNumberHelpers : public QObject {
     Q_OBJECT
@@ -87,6 +91,46 @@ private slots:
         QCOMPARE(Mul3Fractions({1, 2}, {2, 3}, {3, 4}), (Fraction{1, 4}));
         // Products beyond 32 bits are reduced before they are narrowed.
         QCOMPARE(MulFractions({65536, 3}, {65536, 65536}), (Fraction{65536, 3}));
+        // The sign rule where an unreduced denominator is negative.
+        QCOMPARE(DivFractions({3, 1}, {-2, 1}), (Fraction{3, -2}));
+        QCOMPARE(DivFractions({1, 2}, {-3, 4}), (Fraction{-2, 3}));
+        QCOMPARE(AddFractions({3, -1}, {0, 2}), (Fraction{-3, 1})); // 6/-2 by the rule
+        QCOMPARE(MulFractions({6, 1}, {1, -4}), (Fraction{3, -2}));
+        QCOMPARE(DivFractions({1, 2}, {0, 3}).den, 0); // never asked for; stays defined
+    }
+
+    // The exact fractions under the builders and the helpers above.
+    void exactFractions()
+    {
+        QCOMPARE(Gekuerzt(4, -6), (Bruch{-2, 3}));
+        QCOMPARE(Gekuerzt(-4, -6), (Bruch{2, 3}));
+        QCOMPARE(Gekuerzt(0, -7), (Bruch{0, 1}));
+        QVERIFY(!Gekuerzt(1, 0).Gueltig());
+        QCOMPARE((Bruch{1, 2} + Bruch{1, 3} - Bruch{5, 6}), (Bruch{0, 1}));
+        QCOMPARE((Bruch{-2, 3} / Bruch{4, 9}), (Bruch{-3, 2}));
+        QCOMPARE((Bruch{-2, 3} / Bruch{-4, 9}), (Bruch{3, 2}));
+        QVERIFY((!(Bruch{1, 2} / Bruch{0, 1}).Gueltig()));
+        // Beyond 64 bits the value is refused, never wrapped around.
+        constexpr qint64 gross = std::numeric_limits<qint64>::max() / 2;
+        QVERIFY((!(Bruch{gross, 1} * Bruch{3, 1}).Gueltig()));
+        QVERIFY((!(Bruch{gross, 1} + Bruch{gross, 1} + Bruch{gross, 1}).Gueltig()));
+        QVERIFY((!(-Bruch{std::numeric_limits<qint64>::min(), 1}).Gueltig()));
+        QCOMPARE((Bruch{gross, 3} * Bruch{3, gross}), (Bruch{1, 1})); // cancelled crosswise first
+        // An invalid operand spoils the whole term.
+        QVERIFY((!(UngueltigerBruch + Bruch{1, 1}).Gueltig()));
+        QVERIFY((!(Bruch{1, 1} * UngueltigerBruch).Gueltig()));
+
+        // Common factors of the magnitudes, by table and by Euclid alike.
+        for (qint64 a : {1, 2, 6, 35, 36, 37, 1023, 1024, 3000})
+            for (qint64 b : {1, 4, 15, 21, 36, 49, 1000, 2048}) {
+                const bool teilbar = std::gcd(a, b) > 1;
+                QCOMPARE(Teilbar(a, b), teilbar);
+                QCOMPARE(Teilbar(-a, b), teilbar);
+                QCOMPARE(Teilerfremd(a, -b), !teilbar);
+            }
+        QVERIFY(Teilbar(0, 6) && !Teilerfremd(0, 6));
+        QVERIFY(Teilerfremd(0, 1) && !Teilbar(0, 1));
+        QCOMPARE(Ggt(0, 5), quint64(5));
     }
 
     void polar()
@@ -103,6 +147,16 @@ private slots:
         QCOMPARE(BracketIfNonZero("#" + QString(45, u'1')).size(), ShortLen40);
     }
 
+    void fixedPointWithDecimalComma()
+    {
+        QCOMPARE(FestKomma(4.5, 1), QStringLiteral("4,5"));
+        QCOMPARE(FestKomma(100.0 * 5 / 6, 3), QStringLiteral("83,333"));
+        QCOMPARE(FestKomma(0, 3), QStringLiteral("0,000"));
+        QCOMPARE(FestKomma(-1e-9, 1), QStringLiteral("0,0"));
+        QCOMPARE(FestKomma(-2.5, 1), QStringLiteral("-2,5"));
+        QCOMPARE(FestKomma(12, 0), QStringLiteral("12"));
+    }
+
     void randomIsReproducible()
     {
         RandSeed(42);
@@ -117,6 +171,52 @@ private slots:
             QVERIFY(r >= 0 && r < 7);
         }
         QCOMPARE(Random(0), 0);
+    }
+
+    // The hooks of the generator: an observing draw hook sees every call and
+    // leaves the draws as they are; a replacing one decides what Random
+    // gives back without moving the generator; the seed hook stands in for
+    // the clock; removing a hook restores the plain generator.
+    void hooks()
+    {
+        static QList<std::pair<int, int>> gesehen;
+        gesehen.clear();
+        RandSeed(7);
+        QList<int> ohne;
+        for (int n : {10, 0, 1000, -3, 6})
+            ohne << Random(n);
+
+        QVERIFY(SetDrawHook([](int n, int drawn) {
+                    gesehen.append({n, drawn});
+                    return drawn;
+                }) == nullptr);
+        RandSeed(7);
+        QList<int> mit;
+        for (int n : {10, 0, 1000, -3, 6})
+            mit << Random(n);
+        QCOMPARE(mit, ohne);
+        QCOMPARE(gesehen.size(), 5);
+        QCOMPARE(gesehen[1], (std::pair<int, int>{0, 0}));
+        QCOMPARE(gesehen[2], (std::pair<int, int>{1000, ohne[2]}));
+
+        // Replacing: the pupil-facing value changes, the generator's course does not.
+        SetDrawHook([](int n, int) { return n - 1; });
+        RandSeed(7);
+        QCOMPARE(Random(10), 9);
+        SetDrawHook(nullptr);
+        QCOMPARE(Random(0), 0);
+        QCOMPARE(Random(1000), ohne[2]);
+
+        static quint64 saat = 99;
+        QVERIFY(SetSeedHook([] { return saat; }) == nullptr);
+        Randomize();
+        const int a = Random(1 << 30);
+        Randomize();
+        QCOMPARE(Random(1 << 30), a);
+        RandSeed(99);
+        QCOMPARE(Random(1 << 30), a);
+        QVERIFY(SetSeedHook(nullptr) != nullptr);
+        SetDrawHook(nullptr);
     }
 };
 

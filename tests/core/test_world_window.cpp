@@ -1,6 +1,7 @@
 #include "core/Markup.h"
 #include "core/PaintBox.h"
 #include "core/PixelProbe.h"
+#include "core/Thermometer.h"
 #include "core/WorldWindow.h"
 
 #include <QApplication>

@@ -15,7 +15,6 @@ private slots:
     void prozentRundetHalbeZurGeradenZahl_data();
     void prozentRundetHalbeZurGeradenZahl();
     void bemerkungenAnDenGrenzen();
-    void festKommaMitDezimalkomma();
     void bildschirmZeigtSummenUndEndstand();
     void hochzaehlenInSchrittenOhneBlockieren();
     void ohneVersucheNullProzentUndNiedrigsteBemerkung();
@@ -63,15 +62,6 @@ void TestAuswertung::bemerkungenAnDenGrenzen()
                                                {91, b6}, {99, b6}, {100, b7}};
     for (const auto& [prozent, bemerkung] : faelle)
         QCOMPARE(AuswertungBemerkung(prozent), bemerkung);
-}
-
-void TestAuswertung::festKommaMitDezimalkomma()
-{
-    QCOMPARE(FestKomma(4.5, 1), QStringLiteral("4,5"));
-    QCOMPARE(FestKomma(100.0 * 5 / 6, 3), QStringLiteral("83,333"));
-    QCOMPARE(FestKomma(0, 3), QStringLiteral("0,000"));
-    QCOMPARE(FestKomma(-1e-9, 1), QStringLiteral("0,0"));
-    QCOMPARE(FestKomma(12, 0), QStringLiteral("12"));
 }
 
 void TestAuswertung::bildschirmZeigtSummenUndEndstand()

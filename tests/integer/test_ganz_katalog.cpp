@@ -410,6 +410,38 @@ void PruefeAufgabe(const GanzAufgabe& a, bool vereinfacht)
 class TestGanzKatalog : public QObject {
     Q_OBJECT
 private slots:
+    // The reset leaves nothing of a drill behind that the next one could see.
+    void storeResetsToStart()
+    {
+        ArtGanz = 4;
+        StufeGanzAlle = 2;
+        AufgabenGanz[3] = {"3+4", "7", true, true, true, 120, 60};
+        AnzeigeTexte[5] = "3 + 4 =";
+        Eingaben[1] = "7";
+        Vereinfacht = true;
+        Versuch = 2;
+        AnzVersuche = AnzVersucheGesamt = 9;
+        Punkte = PunkteGesamt = 4.5f;
+        AktDurchgang = MaxDurchgaenge = GewaehlteDurchgaenge = 5;
+        GanzSpeicherZuruecksetzen();
+        QCOMPARE(ArtGanz, 0);
+        for (int stufe : StufenGanz)
+            QCOMPARE(stufe, 0);
+        for (int i = 1; i <= 5; ++i) {
+            QVERIFY(AufgabenGanz[i].Term.isEmpty() && AufgabenGanz[i].Ergebnis.isEmpty());
+            QVERIFY(!AufgabenGanz[i].TermSichtbar && !AufgabenGanz[i].Geloest && !AufgabenGanz[i].LoesungGezeigt);
+            QCOMPARE(AufgabenGanz[i].TermBreite, 0);
+            QVERIFY(AnzeigeTexte[i].isEmpty() && Eingaben[i].isEmpty());
+        }
+        QVERIFY(!Vereinfacht);
+        QCOMPARE(Versuch, 1);
+        QCOMPARE(AnzVersuche + AnzVersucheGesamt, 0);
+        QCOMPARE(Punkte + PunkteGesamt, 0.0f);
+        QCOMPARE(AktDurchgang, 1);
+        QCOMPARE(MaxDurchgaenge, 3);
+        QCOMPARE(GewaehlteDurchgaenge, 3);
+    }
+
     // Every generator, both modes: result, display and conditions agree, and
     // the bands appear with their shares.
     void generators_data()
@@ -485,8 +517,7 @@ private slots:
 
     void fillsTheChosenLevel()
     {
-        StufenLoeschen();
-        AufgabenGanz[2] = {};
+        GanzSpeicherZuruecksetzen();
         int art = 0, stufe = 0;
         QVERIFY(!GewaehlteStufeGanz(art, stufe));
         QVERIFY(!FuelleAufgabeGanz(2));
@@ -501,7 +532,7 @@ private slots:
         QCOMPARE(Zahlen(AufgabenGanz[2].Term).size(), 3);
         QVERIFY(AufgabenGanz[2].Term.contains('['));
         QCOMPARE(QString::number(WertVon(AufgabenGanz[2].Term)), AufgabenGanz[2].Ergebnis);
-        StufenLoeschen();
+        GanzSpeicherZuruecksetzen();
     }
 
     // Chains are picked from enumerated magnitude tuples instead of redrawn;

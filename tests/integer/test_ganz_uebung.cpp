@@ -77,8 +77,7 @@ void TestGanzUebung::cleanup()
 {
     delete frm;
     frm = nullptr;
-    StufenLoeschen();
-    ArtGanz = 0;
+    GanzSpeicherZuruecksetzen();
     QVERIFY(ModalWatchesPending() == 0);
 }
 

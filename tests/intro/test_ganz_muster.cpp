@@ -30,7 +30,7 @@ private slots:
     {
         delete f;
         f = nullptr;
-        ArtGanz = 0;
+        GanzSpeicherZuruecksetzen();
     }
 
     void thermometerOnOpening()

@@ -460,6 +460,27 @@ void PruefeVerteilung(int art, int v, const QHash<QString, double>& erwartet, in
 class TestRationalBauer : public QObject {
     Q_OBJECT
 private slots:
+    // The reset leaves nothing of a drill behind that the next one could see.
+    void storeResetsToStart()
+    {
+        StufeRationalGem = 3;
+        StufeRationalDiv = 1;
+        RationalArt = 5;
+        RationalVereinfacht = true;
+        BaueGemischt(9, false, RationalAufgaben[2]);
+        RationalAufgaben[2].Form = 4;
+        RationalAufgaben[2].Richtig = RationalAufgaben[4].ZweimalFalsch = true;
+        RationalSpeicherZuruecksetzen();
+        QCOMPARE(StufeRationalAdd + StufeRationalSub + StufeRationalMult + StufeRationalDiv + StufeRationalGem, 0);
+        QCOMPARE(RationalArt, 0);
+        QVERIFY(!RationalVereinfacht);
+        for (const TRationalAufgabe& a : RationalAufgaben) {
+            QVERIFY(a.Term.isEmpty() && a.Ergebnis.isEmpty());
+            QVERIFY(!a.Richtig && !a.ZweimalFalsch && !a.Sonderdarstellung && !a.IstBruch);
+            QCOMPARE(a.Form, 0);
+        }
+    }
+
     void initTestCase()
     {
         // Whatever the machine's locale says, numbers keep the decimal comma.

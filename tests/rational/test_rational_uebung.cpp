@@ -152,7 +152,7 @@ private slots:
     void cleanup()
     {
         Vollbild = false;
-        RationalStufenLoeschen();
+        RationalSpeicherZuruecksetzen();
         SetKeyboardState(nullptr);
         QCOMPARE(ModalWatchesPending(), 0);
     }

@@ -71,7 +71,7 @@ private slots:
         QCOMPARE(AktDurchgang, 3);
         QCOMPARE(f.lblDurchgang->text(), QStringLiteral("3 / 3"));
         f.close();
-        StufenLoeschen();
+        GanzSpeicherZuruecksetzen();
     }
 };
 

@@ -108,6 +108,8 @@ QString GanzAntwort(const QString& ergebnis, bool vereinfacht)
 class TestSweepGanz : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase() { ZiehungenZaehlen(); }
+
     // The evaluator the sweeps rely on, on texts whose values are known.
     void evaluator()
     {

@@ -64,6 +64,8 @@ QList<Band> RationalBaender(int art, int stufe)
 class TestSweepRational : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase() { ZiehungenZaehlen(); }
+
     void rational()
     {
         const int n = Bauten();

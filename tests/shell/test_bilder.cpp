@@ -1,4 +1,6 @@
+#include "assets/AppIcon.h"
 #include "assets/Bilder.h"
+#include "assets/FertigeBilder.h"
 #include "assets/JpegBild.h"
 #include "assets/Motive.h"
 
@@ -24,6 +26,29 @@ static QByteArray MitGroesse(QByteArray daten, int hoehe, int breite)
 class TestBilder : public QObject {
     Q_OBJECT
 private slots:
+    // The pictures embedded at build time are exactly what the painters
+    // paint now: a painter changed without the embedded copy (or pixels
+    // written in the wrong order or format) shows here.
+    void embeddedPicturesAreThePaintedOnes()
+    {
+        QCOMPARE(qApp->devicePixelRatio(), 1.0);
+        auto gleich = [](const QImage& eingebettet, const QImage& gemalt) {
+            return eingebettet.size() == gemalt.size()
+                && eingebettet.convertToFormat(QImage::Format_ARGB32_Premultiplied)
+                       == gemalt.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        };
+        for (StatusArt art : {StatusArt::Neutral, StatusArt::RichtigErster, StatusArt::Falsch, StatusArt::RichtigZweiter})
+            QVERIFY(gleich(FertigesStatusBild(art), StatusBild(art)));
+        QVERIFY(gleich(FertigeMarkeRichtig(), MarkeRichtig()));
+        QVERIFY(gleich(FertigeMarkeFalsch(), MarkeFalsch()));
+        QVERIFY(!gleich(FertigeMarkeFalsch(), MarkeRichtig()));
+        QVERIFY(gleich(FertigesTitelbild(), Titelbild()));
+        const QIcon icon = FertigesAppIcon();
+        QCOMPARE(icon.availableSizes().size(), 6);
+        for (int groesse : {16, 24, 32, 48, 64, 128})
+            QVERIFY(gleich(icon.pixmap(groesse).toImage(), AppIcon(groesse)));
+    }
+
     void jpegRoundTripKeepsSizeAndColours()
     {
         QImage bild(37, 21, QImage::Format_RGB32);
