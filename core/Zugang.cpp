@@ -17,6 +17,7 @@ namespace {
 
 const char* const EigenschaftZaehler = "mlZaehler";
 const char* const EigenschaftMeldung = "mlMeldungLeer";
+ZugangBeobachter beobachter = nullptr;
 
 // ------------------------------------------------------------ focus frame
 
@@ -133,7 +134,7 @@ void NeuesInterface(QObject* objekt)
 void Melde(QWidget* widget, QAccessible::Event art)
 {
     QAccessibleEvent e(widget, art);
-    QAccessible::updateAccessibility(&e);
+    ZugangMelden(&e);
 }
 
 } // namespace
@@ -187,9 +188,21 @@ void KuendigeAn(QWidget* widget)
     if (auto* label = qobject_cast<QLabel*>(widget))
         text = Einzeilig(label->text());
     QAccessibleValueChangeEvent wert(widget, text);
-    QAccessible::updateAccessibility(&wert);
+    ZugangMelden(&wert);
     if (!text.isEmpty())
         Melde(widget, QAccessible::Alert);
+}
+
+void ZugangMelden(QAccessibleEvent* ereignis)
+{
+    if (beobachter)
+        beobachter(ereignis);
+    QAccessible::updateAccessibility(ereignis);
+}
+
+void SetzeZugangBeobachter(ZugangBeobachter neu)
+{
+    beobachter = neu;
 }
 
 void BeschreibeAufgabe(QWidget* feld, const QString& gezeigt, const QString& gesprochen)

@@ -4,6 +4,7 @@
 
 #include <functional>
 
+class QAccessibleEvent;
 class QButtonGroup;
 class QGroupBox;
 class QLabel;
@@ -52,6 +53,14 @@ void MacheZaehler(QGroupBox* gruppe, QLabel* wert);
 QString ZaehlerText(const QGroupBox* gruppe);
 // Sets a counter's value and announces the changed name.
 void SetzeZaehler(QLabel* wert, const QString& text);
+
+// Raises an accessibility event. Every event the program raises itself goes
+// through here, so that a test can watch them: without a screen reader on
+// the session Qt drops events before any handler of its own sees them.
+void ZugangMelden(QAccessibleEvent* ereignis);
+using ZugangBeobachter = void (*)(QAccessibleEvent* ereignis);
+// Installs the watcher (nullptr removes it); it sees each event first.
+void SetzeZugangBeobachter(ZugangBeobachter beobachter);
 
 // Keeps a display-mode choice and the mode in step however a radio button is
 // changed: a click, the arrow keys, Space, Enter, or an assistive technology's

@@ -39,16 +39,3 @@ QPixmap DrillBildPixmap(DrillBild bild)
         p = QPixmap::fromImage(Gemalt(bild));
     return p;
 }
-
-QString DrillBildText(DrillBild bild)
-{
-    switch (bild) {
-    case DrillBild::Neutral: return QStringLiteral("noch nicht beantwortet");
-    case DrillBild::RichtigErster: return QStringLiteral("beim ersten Versuch richtig");
-    case DrillBild::Falsch: return QStringLiteral("falsch");
-    case DrillBild::RichtigZweiter: return QStringLiteral("beim zweiten Versuch richtig");
-    case DrillBild::MarkeRichtig: return QStringLiteral("richtig");
-    case DrillBild::MarkeFalsch: return QStringLiteral("falsch");
-    }
-    return {};
-}

@@ -1,6 +1,5 @@
 #pragma once
 #include <QPixmap>
-#include <QString>
 
 // The status pictures and attempt marks every drill line shows. The main
 // window keeps the originals and hands them down at start-up; a screen shown
@@ -9,5 +8,3 @@ enum class DrillBild { Neutral, RichtigErster, Falsch, RichtigZweiter, MarkeRich
 
 void SetzeDrillBild(DrillBild bild, const QPixmap& pixmap);
 QPixmap DrillBildPixmap(DrillBild bild);
-// What the picture tells, for screen readers.
-QString DrillBildText(DrillBild bild);

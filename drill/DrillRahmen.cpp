@@ -3,12 +3,16 @@
 #include "core/AntwortFeld.h"
 #include "core/FormHilfen.h"
 #include "core/Meldung.h"
+#include "core/NumberHelpers.h"
 #include "core/PaintBox.h"
 #include "core/Random.h"
+#include "core/Zugang.h"
 #include "drill/DrillBericht.h"
+#include "drill/DrillZugang.h"
 #include "integer/AuswertungU.h"
 
 #include <QAction>
+#include <QButtonGroup>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
@@ -38,7 +42,8 @@ QLabel* NeuesBild(QWidget* parent, const QString& name, const QString& zugang, i
     return label;
 }
 
-// A group box with one centred label, as the counters below the page.
+// A group box with one centred label, as the counters below the page; read
+// as "Punkte: 2,5".
 QLabel* Zaehlergruppe(QWidget* parent, QGroupBox*& gruppe, const char* gruppenName, const QString& titel,
                       const char* labelName, int left, int width, const QColor& farbe)
 {
@@ -48,7 +53,7 @@ QLabel* Zaehlergruppe(QWidget* parent, QGroupBox*& gruppe, const char* gruppenNa
     label->setAlignment(Qt::AlignCenter);
     label->setFont(ArialFett(19));
     SetzeTextfarbe(label, farbe);
-    label->setAccessibleName(titel.trimmed());
+    MacheZaehler(gruppe, label);
     return label;
 }
 
@@ -93,6 +98,7 @@ TDrillRahmen::TDrillRahmen(const char* formName, Zahlenbereich bereich, const Dr
     lblAnzeige->setAlignment(Qt::AlignCenter);
     lblAnzeige->setWordWrap(true);
     lblAnzeige->setFont(ArialFett(19));
+    MacheMeldungszeile(lblAnzeige, QStringLiteral("Anleitung"));
 
     for (int i = 1; i <= 5; ++i) {
         const int versatz = 100 * (i - 1);
@@ -125,8 +131,14 @@ TDrillRahmen::TDrillRahmen(const char* formName, Zahlenbereich bereich, const Dr
     rbVereinfacht = Platziere(new QRadioButton(QStringLiteral("Vereinfacht"), grpEinfach), "rbVereinfacht", 8, 43,
                               142, 22);
     rbMitVorzeichen->setChecked(true);
-    connect(rbMitVorzeichen, &QRadioButton::clicked, this, [this] { grpEinfachClick(false); });
-    connect(rbVereinfacht, &QRadioButton::clicked, this, [this] { grpEinfachClick(true); });
+    // Clicks, arrow keys, Space and a screen reader's "Toggle" all change the
+    // mode the same way, and only until the first answer of a page is judged.
+    darstellung_ = new QButtonGroup(this);
+    darstellung_->addButton(rbMitVorzeichen, 0);
+    darstellung_->addButton(rbVereinfacht, 1);
+    VerbindeDarstellung(
+        darstellung_, [this] { return Vereinfacht() ? 1 : 0; }, [this] { return grpEinfach->isEnabled(); },
+        [this](int id) { grpEinfachClick(id == 1); });
 
     btnWeiter = Platziere(new QPushButton(QStringLiteral("Weiter"), flaeche_), "btnWeiter", 800, 670, 200, 40);
     btnAuswertung =
@@ -247,9 +259,9 @@ void TDrillRahmen::ZeilenZuruecksetzen()
 {
     for (int i = 1; i <= 5; ++i) {
         img[i]->show();
-        SetzeStatus(i, DrillBild::Neutral);
-        SetzeMarke(i, 1, nullptr);
-        SetzeMarke(i, 2, nullptr);
+        SetzeStatus(i, std::nullopt);
+        SetzeMarke(i, 1, std::nullopt);
+        SetzeMarke(i, 2, std::nullopt);
         edt[i]->show();
         edt[i]->clear();
         Versuch(i) = 1;
@@ -268,13 +280,13 @@ bool TDrillRahmen::ZeileFertig(int i) const
 
 void TDrillRahmen::BeschreibeFeld(int i)
 {
-    edt[i]->setAccessibleDescription(TermAnzeige(i));
+    BeschreibeTermfeld(edt[i], TermAnzeige(i));
 }
 
 void TDrillRahmen::ZeigeRueckmeldung(const QString& text, const QColor& farbe)
 {
     SetzeTextfarbe(lblAnzeige, farbe);
-    lblAnzeige->setText(QString(text).replace(u'\r', u'\n'));
+    SetzeMeldung(lblAnzeige, QString(text).replace(u'\r', u'\n'));
 }
 
 void TDrillRahmen::ZeigeAnleitung()
@@ -284,26 +296,33 @@ void TDrillRahmen::ZeigeAnleitung()
 
 void TDrillRahmen::ZeigeZaehler(Punktanzeige punkte)
 {
-    lblDurchgang->setText(QStringLiteral("%1 / %2").arg(*z_.aktDurchgang).arg(*z_.maxDurchgaenge));
-    lblAktVersuche->setText(QString::number(*z_.anzVersuche));
+    SetzeZaehler(lblDurchgang, QStringLiteral("%1 / %2").arg(*z_.aktDurchgang).arg(*z_.maxDurchgaenge));
+    SetzeZaehler(lblAktVersuche, QString::number(*z_.anzVersuche));
     if (punkte == Punktanzeige::EineStelle)
-        lblAktPunkte->setText(FestKomma(*z_.punkte, 1));
+        SetzeZaehler(lblAktPunkte, FestKomma(*z_.punkte, 1));
     else if (punkte == Punktanzeige::Null)
-        lblAktPunkte->setText(QStringLiteral("0"));
+        SetzeZaehler(lblAktPunkte, QStringLiteral("0"));
 }
 
-void TDrillRahmen::SetzeStatus(int zeile, DrillBild bild)
+void TDrillRahmen::SetzeStatus(int zeile, std::optional<Verdikt> verdikt)
 {
+    DrillBild bild = DrillBild::Neutral;
+    if (verdikt == Verdikt::RichtigErster)
+        bild = DrillBild::RichtigErster;
+    else if (verdikt == Verdikt::RichtigZweiter)
+        bild = DrillBild::RichtigZweiter;
+    else if (verdikt == Verdikt::FalschErster || verdikt == Verdikt::FalschZweiter)
+        bild = DrillBild::Falsch;
     img[zeile]->setPixmap(DrillBildPixmap(bild));
-    img[zeile]->setAccessibleDescription(DrillBildText(bild));
+    img[zeile]->setAccessibleDescription(StatusName(verdikt));
 }
 
-void TDrillRahmen::SetzeMarke(int zeile, int versuch, const DrillBild* bild)
+void TDrillRahmen::SetzeMarke(int zeile, int versuch, std::optional<bool> richtig)
 {
     QLabel* marke = imgZ[zeile][versuch - 1];
-    if (bild) {
-        marke->setPixmap(DrillBildPixmap(*bild));
-        marke->setAccessibleDescription(DrillBildText(*bild));
+    if (richtig) {
+        marke->setPixmap(DrillBildPixmap(*richtig ? DrillBild::MarkeRichtig : DrillBild::MarkeFalsch));
+        marke->setAccessibleDescription(MarkeName(versuch, *richtig));
     } else {
         marke->clear();
         marke->setAccessibleDescription({});
@@ -389,21 +408,12 @@ void TDrillRahmen::edtExit(int i)
         return;
     }
 
-    static const DrillBild richtig = DrillBild::MarkeRichtig;
-    static const DrillBild falsch = DrillBild::MarkeFalsch;
     ZeigeRueckmeldung(b.text, b.Richtig() ? Richtigfarbe : Falschfarbe);
-    switch (b.verdikt) {
-    case Verdikt::RichtigErster:
-        SetzeStatus(i, DrillBild::RichtigErster);
-        SetzeMarke(i, 1, &richtig);
-        break;
-    case Verdikt::RichtigZweiter:
-        SetzeStatus(i, DrillBild::RichtigZweiter);
-        SetzeMarke(i, 2, &richtig);
-        break;
-    case Verdikt::FalschErster:
-        SetzeStatus(i, DrillBild::Falsch);
-        SetzeMarke(i, 1, &falsch);
+    // A second wrong entry keeps the picture of the first and tells the new state.
+    SetzeStatus(i, b.verdikt);
+    const bool erster = b.verdikt == Verdikt::RichtigErster || b.verdikt == Verdikt::FalschErster;
+    SetzeMarke(i, erster ? 1 : 2, b.Richtig());
+    if (b.verdikt == Verdikt::FalschErster) {
         versuch = 2;
         zweiterVersuchZeile_ = i;
         *z_.anzVersucheGesamt += 1;
@@ -412,9 +422,6 @@ void TDrillRahmen::edtExit(int i)
         PlaneNacharbeit(i, {}); // the entry stays in the box for correction
         pruefe_ = false;
         return;
-    default:
-        SetzeMarke(i, 2, &falsch);
-        break;
     }
     versuch = 1;
     zweiterVersuchZeile_ = 0;
@@ -509,8 +516,9 @@ void TDrillRahmen::grpEinfachClick(bool vereinfacht)
         return;
     SetzeVereinfacht(vereinfacht);
     ZeigeAnleitung();
-    FokusZurueck(1);
     SeiteFuellen();
+    // After the key or action that changed the mode is done with the focus.
+    PlaneNacharbeit(1, {});
 }
 
 void TDrillRahmen::btnAuswertungClick()

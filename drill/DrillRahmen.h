@@ -13,10 +13,12 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 
 class Canvas;
 class PaintBox;
 class QAction;
+class QButtonGroup;
 class QGroupBox;
 class QLabel;
 class QMenuBar;
@@ -164,8 +166,10 @@ private:
     void menSchliessenClick();
 
     bool ZeileFertig(int i) const;
-    void SetzeStatus(int zeile, DrillBild bild);
-    void SetzeMarke(int zeile, int versuch, const DrillBild* bild);
+    // The status picture and its name: open, or what the verdict left.
+    void SetzeStatus(int zeile, std::optional<Verdikt> verdikt);
+    // The mark of an attempt: none, right or wrong.
+    void SetzeMarke(int zeile, int versuch, std::optional<bool> richtig);
     void Melde(int zeile, const Bewertung& bewertung);
     void NeueUebung();
 
@@ -178,6 +182,7 @@ private:
     DrillZaehler z_;
     QMenuBar* menueLeiste_ = nullptr;
     QWidget* flaeche_ = nullptr;
+    QButtonGroup* darstellung_ = nullptr; // ids: 0 "mit Vorzeichen", 1 "Vereinfacht"
     std::unique_ptr<Aufgabenquelle> quelle_;
     bool eigeneQuelle_ = false; // set from outside, dropped when the screen closes
     OneBased<AufgabenHerkunft, 5> herkunft_;

@@ -52,7 +52,7 @@ void TZahlengeradeTasten::Benennen()
     setAccessibleName(name);
     if (hasFocus()) {
         QAccessibleEvent e(this, QAccessible::NameChanged);
-        QAccessible::updateAccessibility(&e);
+        ZugangMelden(&e);
     }
 }
 

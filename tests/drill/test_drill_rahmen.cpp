@@ -3,6 +3,7 @@
 // hand-over to the evaluation and the new drill after it, a page source, and
 // what every judgement reports.
 #include "common/DrillFixture.h"
+#include "drill/DrillZugang.h"
 #include "integer/GanzQuelle.h"
 #include "rational/RationalQuelle.h"
 
@@ -12,6 +13,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QAccessible>
 #include <QtTest>
 
 Q_DECLARE_METATYPE(DrillArt)
@@ -69,10 +71,19 @@ private slots:
     void quelleFuelltDieSeitenBisZumSchliessen();
     void menueLeisteWieImHauptfenster_data() { Drills(); }
     void menueLeisteWieImHauptfenster();
+    void zeilenVorgelesen_data() { Drills(); }
+    void zeilenVorgelesen();
+    void darstellungJedeArt_data() { Drills(); }
+    void darstellungJedeArt();
 
     void cleanup() { QCOMPARE(ModalWatchesPending(), 0); }
 
 private:
+    static QString Vorgelesen(QWidget* w, QAccessible::Text t = QAccessible::Name)
+    {
+        return QAccessible::queryAccessibleInterface(w)->text(t);
+    }
+
     static void Drills()
     {
         QTest::addColumn<DrillArt>("art");
@@ -130,7 +141,7 @@ void TestDrillRahmen::zweiVersucheUndPunkte()
         QCOMPARE(u.punkte, punkte[k]);
         QCOMPARE(u.seite, 1);
         QCOMPARE(u.erwartet, d.Richtig());
-        QCOMPARE(u.termAnzeige, d.Feld(u.zeile)->accessibleDescription());
+        QCOMPARE(u.termAnzeige, d.Feld(u.zeile)->property("aufgabentext").toString());
         QVERIFY(!u.termAnzeige.isEmpty());
         QCOMPARE(u.aufgabe.bereich, art == DrillArt::Ganz ? Zahlenbereich::Ganz : Zahlenbereich::Rational);
         QCOMPARE(u.aufgabe.art, art == DrillArt::Ganz ? 1 : 3);
@@ -369,3 +380,102 @@ void TestDrillRahmen::menueLeisteWieImHauptfenster()
 
 QTEST_MAIN(TestDrillRahmen)
 #include "test_drill_rahmen.moc"
+
+// What a screen reader finds as the lines are answered: the state of each
+// line in its picture and marks, the counters with their values, the verdict
+// as the feedback line's name; a new page starts open again.
+void TestDrillRahmen::zeilenVorgelesen()
+{
+    QFETCH(DrillArt, art);
+    DrillFixture d(art);
+    d.Oeffne();
+    TDrillRahmen* f = d.Rahmen();
+    const auto beschreibung = [](QWidget* w) { return Vorgelesen(w, QAccessible::Description); };
+
+    for (int i = 1; i <= 5; ++i) {
+        QCOMPARE(beschreibung(f->img[i]), StatusName(std::nullopt));
+        QVERIFY(beschreibung(f->imgZ[i][0]).isEmpty());
+        QVERIFY(!Vorgelesen(d.Feld(i), QAccessible::Description).contains(u'='));
+    }
+    QCOMPARE(Vorgelesen(f->grpDurchgang), QStringLiteral("Durchgang: 1 / 3"));
+    QCOMPARE(Vorgelesen(f->lblAktPunkte), QStringLiteral("Punkte: 0"));
+    QCOMPARE(Vorgelesen(f->lblAnzeige), f->lblAnzeige->text().simplified());
+
+    d.Antworte(1, d.Falsch());
+    QCOMPARE(beschreibung(f->img[1]), StatusName(Verdikt::FalschErster));
+    QCOMPARE(beschreibung(f->imgZ[1][0]), MarkeName(1, false));
+    QVERIFY(beschreibung(f->imgZ[1][1]).isEmpty());
+    QCOMPARE(Vorgelesen(f->grpVersuche), QStringLiteral("Versuche: 1"));
+    QVERIFY(Vorgelesen(f->lblAnzeige).startsWith(QStringLiteral("Deine Eingabe ist leider falsch! ")));
+
+    d.Antworte(1, d.Richtig());
+    QCOMPARE(beschreibung(f->img[1]), StatusName(Verdikt::RichtigZweiter));
+    QCOMPARE(beschreibung(f->imgZ[1][1]), MarkeName(2, true));
+    QCOMPARE(Vorgelesen(f->grpPunkte), QStringLiteral("Punkte: 0,5"));
+
+    // A second wrong entry keeps the wrong picture and tells the final state.
+    d.Antworte(2, d.Falsch());
+    d.Antworte(2, d.Falsch());
+    QCOMPARE(f->img[2]->pixmap().toImage(), DrillBildPixmap(DrillBild::Falsch).toImage());
+    QCOMPARE(beschreibung(f->img[2]), StatusName(Verdikt::FalschZweiter));
+    QCOMPARE(beschreibung(f->imgZ[2][1]), MarkeName(2, false));
+
+    d.Antworte(3, d.Richtig());
+    QCOMPARE(beschreibung(f->img[3]), StatusName(Verdikt::RichtigErster));
+    QCOMPARE(beschreibung(f->imgZ[3][0]), MarkeName(1, true));
+    d.AllesRichtig();
+    QTest::mouseClick(f->btnWeiter, Qt::LeftButton);
+    QCOMPARE(Vorgelesen(f->grpDurchgang), QStringLiteral("Durchgang: 2 / 3"));
+    for (int i = 1; i <= 5; ++i) {
+        QCOMPARE(beschreibung(f->img[i]), StatusName(std::nullopt));
+        QVERIFY(beschreibung(f->imgZ[i][0]).isEmpty());
+        QVERIFY(beschreibung(f->imgZ[i][1]).isEmpty());
+    }
+}
+
+// The display mode changes the same way by click, arrow key and a screen
+// reader's "Toggle", with the focus back in the first box; after the first
+// judged answer of a page nothing changes it and the choice springs back.
+void TestDrillRahmen::darstellungJedeArt()
+{
+    QFETCH(DrillArt, art);
+    DrillFixture d(art);
+    d.Oeffne();
+    TDrillRahmen* f = d.Rahmen();
+    const auto vereinfacht = [&] { return art == DrillArt::Ganz ? ::Vereinfacht : RationalVereinfacht; };
+    const QString erstesTerm = d.Feld(1)->property("aufgabentext").toString();
+
+    QAccessibleActionInterface* umschalten = QAccessible::queryAccessibleInterface(f->rbVereinfacht)->actionInterface();
+    QVERIFY(umschalten);
+    f->rbVereinfacht->setFocus();
+    umschalten->doAction(QAccessibleActionInterface::toggleAction());
+    QVERIFY(vereinfacht());
+    QVERIFY(f->rbVereinfacht->isChecked());
+    QTRY_COMPARE(QApplication::focusWidget(), d.Feld(1));
+    // The page is shown in the new mode and described so.
+    QVERIFY(d.Feld(1)->property("aufgabentext").toString() != erstesTerm);
+
+    f->rbMitVorzeichen->setFocus();
+    QTest::keyClick(f->rbMitVorzeichen, Qt::Key_Down);
+    QVERIFY(vereinfacht()); // already "Vereinfacht": the arrow key lands there, nothing changes
+    f->rbVereinfacht->setFocus();
+    QTest::keyClick(f->rbVereinfacht, Qt::Key_Up);
+    QVERIFY(!vereinfacht());
+    QVERIFY(f->rbMitVorzeichen->isChecked());
+    QTRY_COMPARE(QApplication::focusWidget(), d.Feld(1));
+
+    QTest::mouseClick(f->rbVereinfacht, Qt::LeftButton);
+    QVERIFY(vereinfacht());
+    QTRY_COMPARE(QApplication::focusWidget(), d.Feld(1));
+    QTest::mouseClick(f->rbMitVorzeichen, Qt::LeftButton);
+    QVERIFY(!vereinfacht());
+
+    // After a judged answer the choice is locked, also against the action.
+    d.BekannteErgebnisse();
+    d.Antworte(1, d.Richtig());
+    QVERIFY(!f->grpEinfach->isEnabled());
+    umschalten->doAction(QAccessibleActionInterface::toggleAction());
+    QVERIFY(!vereinfacht());
+    QVERIFY(f->rbMitVorzeichen->isChecked());
+    QVERIFY(!f->rbVereinfacht->isChecked());
+}

@@ -360,7 +360,7 @@ private slots:
                 "Gib den gekürzten Bruch (echt oder unecht) bzw. die Zahl ohne Pluszeichen ein."));
             SetzeZeile(form, 1, "!+{1/4}!+!-{1/2}!", "-1/4");
             SetzeZeile(form, 2, "!+{1/4}!+!+{1/2}!", "3/4");
-            QCOMPARE(form->edt[1]->accessibleDescription(), "1/4 " + Strich + " 1/2 =");
+            QCOMPARE(form->edt[1]->property("aufgabentext").toString(), "1/4 " + Strich + " 1/2 =");
             Antworte(form, 1, "-1/4"); // typed with the hyphen key
             QVERIFY(RationalAufgaben[1].Richtig);
             Antworte(form, 2, "3/4");
@@ -546,10 +546,10 @@ private slots:
         Oeffne(form, StufeRationalAdd, 1, [form] {
             SetzeZeile(form, 2, "!+{3/4}!+!-{1/2}!", "1/4");
             QCOMPARE(form->edt[2]->accessibleName(), QString("Aufgabe 2"));
-            QCOMPARE(form->edt[2]->accessibleDescription(), "(+3/4) + (" + Strich + "1/2) =");
+            QCOMPARE(form->edt[2]->property("aufgabentext").toString(), "(+3/4) + (" + Strich + "1/2) =");
             RationalVereinfacht = true;
             SetzeZeile(form, 2, "!+{3/4}!+!-{1/2}!", "1/4");
-            QCOMPARE(form->edt[2]->accessibleDescription(), "3/4 " + Strich + " 1/2 =");
+            QCOMPARE(form->edt[2]->property("aufgabentext").toString(), "3/4 " + Strich + " 1/2 =");
             RationalVereinfacht = false;
             for (int i = 1; i <= 5; ++i)
                 QVERIFY(!form->edt[i]->accessibleDescription().isEmpty());
@@ -564,7 +564,7 @@ private slots:
         Oeffne(form, StufeRationalAdd, 1, [form] {
             SetzeZeile(form, 4, "(+2,4)+(-1,3)", "1,1");
             QCOMPARE(RationalAufgaben[4].Term, "(+2,4) + (" + Strich + "1,3)");
-            QCOMPARE(form->edt[4]->accessibleDescription(), "(+2,4) + (" + Strich + "1,3) =");
+            QCOMPARE(form->edt[4]->property("aufgabentext").toString(), "(+2,4) + (" + Strich + "1,3) =");
             RationalVereinfacht = true;
             SetzeZeile(form, 4, "(+2,4)+(-1,3)", "1,1");
             QCOMPARE(RationalAufgaben[4].Term, "2,4 " + Strich + " 1,3");
