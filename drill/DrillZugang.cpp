@@ -6,16 +6,16 @@
 QString StatusName(std::optional<Verdikt> verdikt)
 {
     if (!verdikt)
-        return BewertungsName(Bewertung::Offen);
+        return BewertungsName(Bewertungsstand::Offen);
     switch (*verdikt) {
-    case Verdikt::RichtigErster: return BewertungsName(Bewertung::RichtigErst);
-    case Verdikt::RichtigZweiter: return BewertungsName(Bewertung::RichtigZweit);
-    case Verdikt::FalschErster: return BewertungsName(Bewertung::FalschErst);
-    case Verdikt::FalschZweiter: return BewertungsName(Bewertung::FalschZweit);
+    case Verdikt::RichtigErster: return BewertungsName(Bewertungsstand::RichtigErst);
+    case Verdikt::RichtigZweiter: return BewertungsName(Bewertungsstand::RichtigZweit);
+    case Verdikt::FalschErster: return BewertungsName(Bewertungsstand::FalschErst);
+    case Verdikt::FalschZweiter: return BewertungsName(Bewertungsstand::FalschZweit);
     case Verdikt::Formatfehler1:
     case Verdikt::Formatfehler2: break;
     }
-    return BewertungsName(Bewertung::Offen);
+    return BewertungsName(Bewertungsstand::Offen);
 }
 
 QString MarkeName(int versuch, bool richtig)

@@ -7,9 +7,8 @@
 
 class QWidget;
 
-// The words the drill frame gives screen readers for its lines. They come
-// from the one table every screen uses (speech/Sprechtext.h); that header is
-// kept out of the frame, whose verdict type shares a name with its states.
+// The words the drill frame gives screen readers for its lines, taken from
+// the one table every screen uses (speech/Sprechtext.h).
 
 // What a line's status picture tells: still open (no verdict), or the state
 // the verdict left. A refused entry leaves the line open.

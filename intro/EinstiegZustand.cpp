@@ -62,13 +62,13 @@ TAntwort BewerteZeichen(TAuswertung& auswertung, int item, const QString& text, 
     return Urteilen(auswertung, item, text == QString(relation), false, MeldungFalschZweitZeichen(text));
 }
 
-Bewertung ItemBewertung(const TAuswertung& a, int item)
+Bewertungsstand ItemBewertung(const TAuswertung& a, int item)
 {
     if (a.Right[item])
-        return a.Letztes[item] == TUrteil::RichtigZweit ? Bewertung::RichtigZweit : Bewertung::RichtigErst;
+        return a.Letztes[item] == TUrteil::RichtigZweit ? Bewertungsstand::RichtigZweit : Bewertungsstand::RichtigErst;
     if (a.Wrong[item])
-        return Bewertung::FalschZweit;
-    return a.Attempt[item] >= 2 ? Bewertung::FalschErst : Bewertung::Offen;
+        return Bewertungsstand::FalschZweit;
+    return a.Attempt[item] >= 2 ? Bewertungsstand::FalschErst : Bewertungsstand::Offen;
 }
 
 QString TempText(int value)

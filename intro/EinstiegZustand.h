@@ -21,7 +21,7 @@ struct TAntwort {
 };
 
 // The state of item i in the words the screen reader uses.
-Bewertung ItemBewertung(const TAuswertung& a, int item);
+Bewertungsstand ItemBewertung(const TAuswertung& a, int item);
 
 // Judges a typed relation sign for item i.
 TAntwort BewerteZeichen(TAuswertung& auswertung, int item, const QString& text, QChar relation);

@@ -332,14 +332,14 @@ QString SprichTerm(const QString& gezeigt)
     return satz;
 }
 
-QString BewertungsName(Bewertung bewertung)
+QString BewertungsName(Bewertungsstand bewertung)
 {
     switch (bewertung) {
-    case Bewertung::Offen: return QStringLiteral("noch nicht beantwortet");
-    case Bewertung::RichtigErst: return QStringLiteral("richtig im ersten Versuch");
-    case Bewertung::FalschErst: return QStringLiteral("falsch im ersten Versuch");
-    case Bewertung::RichtigZweit: return QStringLiteral("richtig im zweiten Versuch");
-    case Bewertung::FalschZweit: return QStringLiteral("falsch im zweiten Versuch");
+    case Bewertungsstand::Offen: return QStringLiteral("noch nicht beantwortet");
+    case Bewertungsstand::RichtigErst: return QStringLiteral("richtig im ersten Versuch");
+    case Bewertungsstand::FalschErst: return QStringLiteral("falsch im ersten Versuch");
+    case Bewertungsstand::RichtigZweit: return QStringLiteral("richtig im zweiten Versuch");
+    case Bewertungsstand::FalschZweit: return QStringLiteral("falsch im zweiten Versuch");
     }
     return {};
 }
@@ -347,7 +347,7 @@ QString BewertungsName(Bewertung bewertung)
 QString MarkenName(int versuch, bool richtig)
 {
     if (versuch == 1)
-        return BewertungsName(richtig ? Bewertung::RichtigErst : Bewertung::FalschErst);
-    return BewertungsName(richtig ? Bewertung::RichtigZweit : Bewertung::FalschZweit);
+        return BewertungsName(richtig ? Bewertungsstand::RichtigErst : Bewertungsstand::FalschErst);
+    return BewertungsName(richtig ? Bewertungsstand::RichtigZweit : Bewertungsstand::FalschZweit);
 }
 

@@ -44,7 +44,7 @@ QString SprichTerm(const QString& gezeigt);
 
 // The state of one item as status pictures, attempt marks and the number
 // line's marks tell it to screen readers; the same words on every screen.
-enum class Bewertung { Offen, RichtigErst, FalschErst, RichtigZweit, FalschZweit };
-QString BewertungsName(Bewertung bewertung);
+enum class Bewertungsstand { Offen, RichtigErst, FalschErst, RichtigZweit, FalschZweit };
+QString BewertungsName(Bewertungsstand bewertung);
 // The attempt mark of attempt 1 or 2 once judged right or wrong.
 QString MarkenName(int versuch, bool richtig);

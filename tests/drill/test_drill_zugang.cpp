@@ -13,11 +13,11 @@ class TestDrillZugang : public QObject {
 private slots:
     void zustaendeAusDerEinenTabelle()
     {
-        QCOMPARE(StatusName(std::nullopt), BewertungsName(Bewertung::Offen));
-        QCOMPARE(StatusName(Verdikt::RichtigErster), BewertungsName(Bewertung::RichtigErst));
-        QCOMPARE(StatusName(Verdikt::RichtigZweiter), BewertungsName(Bewertung::RichtigZweit));
-        QCOMPARE(StatusName(Verdikt::FalschErster), BewertungsName(Bewertung::FalschErst));
-        QCOMPARE(StatusName(Verdikt::FalschZweiter), BewertungsName(Bewertung::FalschZweit));
+        QCOMPARE(StatusName(std::nullopt), BewertungsName(Bewertungsstand::Offen));
+        QCOMPARE(StatusName(Verdikt::RichtigErster), BewertungsName(Bewertungsstand::RichtigErst));
+        QCOMPARE(StatusName(Verdikt::RichtigZweiter), BewertungsName(Bewertungsstand::RichtigZweit));
+        QCOMPARE(StatusName(Verdikt::FalschErster), BewertungsName(Bewertungsstand::FalschErst));
+        QCOMPARE(StatusName(Verdikt::FalschZweiter), BewertungsName(Bewertungsstand::FalschZweit));
         // A refused entry judges nothing.
         QCOMPARE(StatusName(Verdikt::Formatfehler1), StatusName(std::nullopt));
         QCOMPARE(StatusName(Verdikt::Formatfehler2), StatusName(std::nullopt));

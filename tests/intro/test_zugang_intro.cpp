@@ -136,7 +136,7 @@ private slots:
         QVERIFY(e.Fertig());
         Settle();
         QTRY_COMPARE(Fokus(), f->btnWiederholung);
-        QVERIFY(f->pnt->accessibleDescription().contains(BewertungsName(Bewertung::RichtigZweit)));
+        QVERIFY(f->pnt->accessibleDescription().contains(BewertungsName(Bewertungsstand::RichtigZweit)));
         QVERIFY(f->pnt->accessibleDescription().contains(QStringLiteral("Versuche: 6")));
 
         QTest::keyClick(f->btnWiederholung, Qt::Key_Return);

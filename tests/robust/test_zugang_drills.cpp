@@ -6,13 +6,13 @@
 #include "common/ZugangMitschrift.h"
 #include "common/ZugangPruefung.h"
 #include "core/Zugang.h"
-#include "drill/DrillZugang.h"
 #include "integer/AuswertungU.h"
 #include "integer/GanzSpeicher.h"
 #include "integer/GanzUebungU.h"
 #include "rational/RationalSpeicher.h"
 #include "rational/RationalUebAddSubU.h"
 #include "shell/MinuslandU.h"
+#include "speech/Sprechtext.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -62,7 +62,7 @@ void PruefeDrill(QWidget* form)
     auto* bild = form->findChild<QLabel*>(QStringLiteral("img1"));
     QVERIFY(bild);
     const QString gesagt = Zugang(bild)->text(QAccessible::Name) + u' ' + Zugang(bild)->text(QAccessible::Description);
-    QVERIFY2(gesagt.contains(StatusName(Verdikt::FalschErster)), qPrintable(gesagt));
+    QVERIFY2(gesagt.contains(BewertungsName(Bewertungsstand::FalschErst)), qPrintable(gesagt));
 }
 
 } // namespace

@@ -395,11 +395,11 @@ private slots:
 
     void namenDerBewertungen()
     {
-        QCOMPARE(BewertungsName(Bewertung::RichtigErst), QString("richtig im ersten Versuch"));
-        QCOMPARE(MarkenName(2, false), BewertungsName(Bewertung::FalschZweit));
+        QCOMPARE(BewertungsName(Bewertungsstand::RichtigErst), QString("richtig im ersten Versuch"));
+        QCOMPARE(MarkenName(2, false), BewertungsName(Bewertungsstand::FalschZweit));
         QSet<QString> alle;
-        for (Bewertung b : {Bewertung::Offen, Bewertung::RichtigErst, Bewertung::FalschErst, Bewertung::RichtigZweit,
-                            Bewertung::FalschZweit})
+        for (Bewertungsstand b : {Bewertungsstand::Offen, Bewertungsstand::RichtigErst, Bewertungsstand::FalschErst, Bewertungsstand::RichtigZweit,
+                            Bewertungsstand::FalschZweit})
             alle.insert(BewertungsName(b));
         QCOMPARE(alle.size(), 5);
     }
