@@ -1,3 +1,4 @@
+#include "common/Programmlauf.h"
 #include "core/Random.h"
 #include "integer/GanzAnzeige.h"
 #include "integer/GanzKatalog.h"
@@ -13,23 +14,9 @@
 
 namespace {
 
-struct Lauf {
-    int code = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
 Lauf Starte(const QStringList& args)
 {
-    QProcess p;
-    p.start(QStringLiteral(AUFGABEN_PROGRAMM), args);
-    Lauf lauf;
-    if (!p.waitForFinished(30000))
-        return lauf;
-    lauf.code = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    lauf.out = p.readAllStandardOutput();
-    lauf.err = p.readAllStandardError();
-    return lauf;
+    return StarteProgramm(QStringLiteral(AUFGABEN_PROGRAMM), args, 30000);
 }
 
 QList<QByteArray> Zeilen(const QByteArray& text)

@@ -5,6 +5,7 @@
 #include "integer/GanzUebungU.h"
 
 #include "common/EchtesFenster.h"
+#include "common/ModalHelper.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -68,6 +69,7 @@ class TestFensterX : public QObject {
 private slots:
     void balkenSteigenSichtbarUndStehenAmEnde();
     void uebungsseiteNachAntwortenOhneAltlasten();
+    void fehlendesVorzeichenImZweitenVersuch();
 };
 
 void TestFensterX::balkenSteigenSichtbarUndStehenAmEnde()
@@ -156,6 +158,45 @@ void TestFensterX::uebungsseiteNachAntwortenOhneAltlasten()
 
     auto* weiter = frm.findChild<QPushButton*>(QStringLiteral("btnWeiter"));
     QVERIFY(weiter);
+    frm.close();
+    StufenLoeschen();
+    ArtGanz = 0;
+}
+
+// Real key events on a real window: after a wrong first answer the pupil
+// types the right value without its sign and presses Return; the message box
+// must come up (it was lost once the next box's focus handling ran), nothing
+// is counted and the box keeps the focus.
+void TestFensterX::fehlendesVorzeichenImZweitenVersuch()
+{
+    ECHTES_FENSTER_NOETIG();
+    TfrmGanzUebung frm;
+    StufenLoeschen();
+    ArtGanz = 1;
+    StufeGanzAdd = 1;
+    QVERIFY(echtes_fenster::Zeigen(&frm));
+    auto* feld = frm.findChild<QLineEdit*>(QStringLiteral("edt1"));
+    QVERIFY(feld);
+    QTRY_VERIFY(feld->hasFocus());
+    const int ergebnis = AufgabenGanz[1].Ergebnis.toInt();
+
+    QTest::keyClicks(feld, u'+' + QString::number(qAbs(ergebnis) + 1000));
+    QTest::keyClick(feld, Qt::Key_Return);
+    QTRY_VERIFY(feld->hasFocus());
+    QCOMPARE(AnzVersucheGesamt, 1);
+
+    QString meldung;
+    AnswerNextMessage(&meldung, nullptr, 3000);
+    feld->selectAll();
+    QTest::keyClicks(feld, QString::number(qAbs(ergebnis == 0 ? 7 : ergebnis)));
+    QTest::keyClick(feld, Qt::Key_Return);
+    QTRY_COMPARE(meldung, QStringLiteral("Das Vorzeichen fehlt!"));
+    CancelModalWatches();
+    // Xvfb runs no window manager to give the screen back its activation.
+    frm.activateWindow();
+    QTRY_VERIFY(feld->hasFocus());
+    QCOMPARE(AnzVersucheGesamt, 1);
+    QVERIFY(feld->isVisible());
     frm.close();
     StufenLoeschen();
     ArtGanz = 0;

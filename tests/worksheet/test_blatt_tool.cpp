@@ -1,3 +1,4 @@
+#include "common/Programmlauf.h"
 #include "worksheet/BlattPruefung.h"
 
 #include "worksheet/Arbeitsblatt.h"
@@ -12,23 +13,9 @@
 
 namespace {
 
-struct Lauf {
-    int code = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
 Lauf Starte(const QStringList& args)
 {
-    QProcess p;
-    p.start(QStringLiteral(AUFGABEN_PROGRAMM), args);
-    Lauf lauf;
-    if (!p.waitForFinished(60000))
-        return lauf;
-    lauf.code = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    lauf.out = p.readAllStandardOutput();
-    lauf.err = p.readAllStandardError();
-    return lauf;
+    return StarteProgramm(QStringLiteral(AUFGABEN_PROGRAMM), args, 60000);
 }
 
 QByteArray Lies(const QString& datei)
