@@ -75,12 +75,23 @@ int RationalEintrag(int art, int stufe, int zeile)
     return wahl.Variante;
 }
 
+bool GewaehlteStufeRational(int& art, int& stufe)
+{
+    const int stufen[5] = {StufeRationalAdd, StufeRationalSub, StufeRationalMult, StufeRationalDiv,
+                           StufeRationalGem};
+    for (int k = 0; k < 5; ++k) {
+        if (stufen[k] > 0) {
+            art = k + 1;
+            stufe = stufen[k];
+            return true;
+        }
+    }
+    return false;
+}
+
 int RationalZeileFuellen(int zeile)
 {
-    const int stufen[] = {StufeRationalAdd, StufeRationalSub, StufeRationalMult, StufeRationalDiv,
-                          StufeRationalGem};
-    for (int art = 1; art <= 5; ++art)
-        if (stufen[art - 1] != 0)
-            return RationalEintrag(art, stufen[art - 1], zeile);
-    return 0;
+    int art = 0;
+    int stufe = 0;
+    return GewaehlteStufeRational(art, stufe) ? RationalEintrag(art, stufe, zeile) : 0;
 }

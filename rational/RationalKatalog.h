@@ -21,6 +21,11 @@ RationalWahl RationalBand(int art, int stufe, int w);
 // variant built (0, row untouched, for an unknown entry or row).
 int RationalEintrag(int art, int stufe, int zeile);
 
+// Kind (RationalArt numbering) and level of the open drill: the first level
+// variable holding 1 … 4 of StufeRationalAdd … StufeRationalGem; false when
+// none is open.
+bool GewaehlteStufeRational(int& art, int& stufe);
+
 // Fills row zeile for the open drill: the first non-zero level variable of
 // StufeRationalAdd, StufeRationalSub, StufeRationalMult, StufeRationalDiv,
 // StufeRationalGem. Returns the variant built, 0 when no drill is open.

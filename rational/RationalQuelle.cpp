@@ -15,13 +15,7 @@ AufgabenHerkunft RationalHerkunft(int i)
     AufgabenHerkunft h;
     h.bereich = Zahlenbereich::Rational;
     // The first open level variable decides, as the catalogue does.
-    const int stufen[5] = {StufeRationalAdd, StufeRationalSub, StufeRationalMult, StufeRationalDiv,
-                           StufeRationalGem};
-    for (int k = 0; k < 5 && h.art == 0; ++k)
-        if (stufen[k] > 0) {
-            h.art = k + 1;
-            h.stufe = stufen[k];
-        }
+    GewaehlteStufeRational(h.art, h.stufe);
     const TRationalAufgabe& a = RationalAufgaben[i];
     h.term = a.Term;
     h.ergebnis = a.Ergebnis;

@@ -1,6 +1,7 @@
 #include "worksheet/KlassencodeUeben.h"
 
 #include "drill/DrillRahmen.h"
+#include "rational/RationalKatalog.h"
 
 #include "integer/GanzKatalog.h"
 #include "rational/RationalSpeicher.h"
@@ -81,20 +82,6 @@ void KlassencodeDialog::accept()
         return;
     }
     QDialog::accept();
-}
-
-bool GewaehlteStufeRational(int& art, int& stufe)
-{
-    const int stufen[5] = {StufeRationalAdd, StufeRationalSub, StufeRationalMult, StufeRationalDiv,
-                           StufeRationalGem};
-    for (int k = 0; k < 5; ++k) {
-        if (stufen[k] > 0) {
-            art = k + 1;
-            stufe = stufen[k];
-            return true;
-        }
-    }
-    return false;
 }
 
 QAction* KlassencodeEintrag(QMenuBar* leiste, QDialog* bildschirm, Zahlenbereich bereich,

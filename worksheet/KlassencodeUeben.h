@@ -1,6 +1,7 @@
 #pragma once
 #include "drill/Aufgabenquelle.h"
 #include "drill/Urteil.h"
+#include "rational/RationalKatalog.h"
 
 #include <QDialog>
 
@@ -32,10 +33,6 @@ public:
 
     void accept() override;
 };
-
-// Kind and level of the open rational drill (the first non-zero level
-// variable: RationalArt numbering); false when none is open.
-bool GewaehlteStufeRational(int& art, int& stufe);
 
 // Adds "Mit Klassencode üben …" to a drill screen's menu bar. When chosen
 // with a drill open, it asks for the code and hands the screen a source with
