@@ -2,19 +2,16 @@
 
 #include "core/FormHilfen.h"
 #include "core/Meldung.h"
+#include "core/Modul.h"
+#include "history/VerlaufDiagramm.h"
 #include "history/VerlaufText.h"
 
-#include <QChart>
-#include <QChartView>
-#include <QDateTimeAxis>
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLineSeries>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTableWidget>
-#include <QValueAxis>
 
 #include <algorithm>
 #include <map>
@@ -148,8 +145,22 @@ TfrmVerlauf::TfrmVerlauf(QWidget* parent)
     Spaltenbreiten(tblUebungen, {62, 66, 62});
     connect(tblUebungen, &QTableWidget::currentCellChanged, this, [this](int zeile) { ZeigeDiagramm(zeile); });
 
-    chtVerlauf = Platziere(new QChartView(this), "chtVerlauf", 8, 298, 496, 370);
-    chtVerlauf->setRenderHint(QPainter::Antialiasing);
+    // The chart comes from its module; without it the tables still work and
+    // the chart's place says why it is empty.
+    QString fehler;
+    const auto neu = ModulFunktion<DiagrammNeu>(QString::fromLatin1(DiagrammModul), DiagrammNeuName, &fehler);
+    zeige_ = ModulFunktion<DiagrammZeige>(QString::fromLatin1(DiagrammModul), DiagrammZeigeName, &fehler);
+    if (neu && zeige_) {
+        chtVerlauf = neu(this);
+    } else {
+        zeige_ = nullptr;
+        auto* ersatz = new QLabel(QStringLiteral("Das Diagramm kann nicht gezeigt werden.\n") + fehler, this);
+        ersatz->setAlignment(Qt::AlignCenter);
+        ersatz->setWordWrap(true);
+        ersatz->setFrameShape(QFrame::Box);
+        chtVerlauf = ersatz;
+    }
+    Platziere(chtVerlauf, "chtVerlauf", 8, 298, 496, 370);
     chtVerlauf->setAccessibleName(QStringLiteral("Prozent richtig im Lauf der Zeit"));
 
     lblLetzte = Ueberschrift(this, "lblLetzte", QStringLiteral("Letzte Übungen"), 512, 42, 496);
@@ -253,58 +264,21 @@ void TfrmVerlauf::Laden(const VerlaufSpeicher* speicher)
 
 void TfrmVerlauf::ZeigeDiagramm(int gruppe)
 {
-    auto* chart = new QChart;
-    chart->legend()->hide();
-    chart->setMargins(QMargins(4, 4, 8, 4));
-    chart->setBackgroundRoundness(0);
-    QFont titel = Schrift(14, true);
-    chart->setTitleFont(titel);
-
-    auto* achseX = new QDateTimeAxis;
-    achseX->setFormat(QStringLiteral("dd.MM.yyyy"));
-    achseX->setTitleText(QStringLiteral("Datum"));
-    auto* achseY = new QValueAxis;
-    achseY->setRange(0, 100);
-    achseY->setTickCount(6);
-    achseY->setLabelFormat(QStringLiteral("%d"));
-    achseY->setTitleText(QStringLiteral("Prozent richtig"));
-    for (QAbstractAxis* achse : {static_cast<QAbstractAxis*>(achseX), static_cast<QAbstractAxis*>(achseY)}) {
-        achse->setLabelsFont(Schrift(11));
-        achse->setTitleFont(Schrift(12, true));
-    }
-    chart->addAxis(achseX, Qt::AlignBottom);
-    chart->addAxis(achseY, Qt::AlignLeft);
-
+    if (!zeige_)
+        return;
+    DiagrammInhalt inhalt;
+    inhalt.titelSchrift = Schrift(14, true);
+    inhalt.beschriftung = Schrift(11);
+    inhalt.achsenTitel = Schrift(12, true);
     if (gruppe < 0 || gruppe >= int(gruppen_.size())) {
-        chart->setTitle(QStringLiteral("Noch keine Übung gespeichert"));
-        const QDateTime jetzt = QDateTime::currentDateTime();
-        achseX->setRange(jetzt.addDays(-7), jetzt);
+        inhalt.titel = QStringLiteral("Noch keine Übung gespeichert");
     } else {
         const Gruppe& g = gruppen_[size_t(gruppe)];
-        chart->setTitle(g.name);
-        auto* linie = new QLineSeries;
-        QPen stift(QColor(0, 0, 200));
-        stift.setWidth(2);
-        linie->setPen(stift);
-        linie->setPointsVisible(true);
-        linie->setMarkerSize(7);
+        inhalt.titel = g.name;
         for (const GespeicherteUebung& u : g.uebungen)
-            linie->append(double(u.beendet.toMSecsSinceEpoch()), u.prozent);
-        chart->addSeries(linie);
-        linie->attachAxis(achseX);
-        linie->attachAxis(achseY);
-        // A day's margin on each side, so the first and last points are not
-        // cut in half and a single drill still spans an axis.
-        QDateTime von = g.uebungen.front().beendet.addDays(-1);
-        QDateTime bis = g.uebungen.back().beendet.addDays(1);
-        achseX->setRange(von, bis);
-        const qint64 tage = von.daysTo(bis);
-        achseX->setTickCount(int(std::clamp<qint64>(tage + 1, 2, 5)));
+            inhalt.punkte.push_back({u.beendet.toMSecsSinceEpoch(), u.prozent});
     }
-    QChart* alt = chtVerlauf->chart();
-    chtVerlauf->setChart(chart);
-    if (alt && alt != chart)
-        delete alt;
+    zeige_(chtVerlauf, inhalt);
 }
 
 bool TfrmVerlauf::Exportiere(const QString& pfad)

@@ -1,12 +1,11 @@
 #pragma once
+#include "history/VerlaufDiagramm.h"
 #include "history/VerlaufSpeicher.h"
 
 #include <QDialog>
 
 #include <vector>
 
-class QChart;
-class QChartView;
 class QLabel;
 class QPushButton;
 class QTableWidget;
@@ -37,7 +36,8 @@ public:
 
     QLabel* lblTitel = nullptr;
     QTableWidget* tblUebungen = nullptr;
-    QChartView* chtVerlauf = nullptr;
+    // The chart view of the module, or a notice in its place.
+    QWidget* chtVerlauf = nullptr;
     QLabel* lblLetzte = nullptr;
     QTableWidget* tblLetzte = nullptr;
     QLabel* lblFehler = nullptr;
@@ -51,6 +51,7 @@ public:
 private:
     void btnExportClick();
 
+    DiagrammZeige zeige_ = nullptr;
     std::vector<Gruppe> gruppen_;
     std::vector<GespeicherteUebung> alle_;
 };

@@ -1,8 +1,11 @@
 #include "worksheet/ArbeitsblattDialog.h"
 
 #include "worksheet/BlattSatz.h"
+#include "worksheet/DruckModul.h"
 #include "worksheet/Klassencode.h"
 #include "worksheet/KlassencodeFeld.h"
+
+#include "core/Modul.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -11,10 +14,6 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPageLayout>
-#include <QPageSize>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -36,20 +35,15 @@ QString DateiDialog(QWidget* eltern, const QString& vorschlag)
 
 bool DruckDialog(QWidget* eltern, const BlattAuswahl& auswahl, QString* fehler)
 {
-    QPrinter drucker(QPrinter::HighResolution);
-    drucker.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
-    // The sheet is laid out from the paper's corner with its own 15 mm
-    // margins, inside what any printer can print.
-    drucker.setFullPage(true);
-    drucker.setDocName(BlattTitel(auswahl));
-    QPrintDialog dialog(&drucker, eltern);
-    dialog.setWindowTitle(QStringLiteral("Arbeitsblatt drucken"));
-    if (dialog.exec() != QDialog::Accepted) {
+    const auto dialog = ModulFunktion<DruckDialogFunktion>(QString::fromLatin1(DruckModul), DruckDialogName, fehler);
+    if (!dialog) {
         if (fehler)
-            fehler->clear();
+            *fehler = QStringLiteral("Drucken ist nicht möglich: ") + *fehler;
         return false;
     }
-    return ZeichneArbeitsblatt(drucker, auswahl, fehler);
+    return dialog(eltern, BlattTitel(auswahl),
+                  [&auswahl](QPagedPaintDevice& drucker, QString* f) { return ZeichneArbeitsblatt(drucker, auswahl, f); },
+                  fehler);
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "history/VerlaufAufzeichnung.h"
 #include "history/VerlaufMenue.h"
 #include "history/VerlaufU.h"
+#include "core/Modul.h"
 #include "core/NumberHelpers.h"
 #include "integer/AuswertungU.h"
 #include "integer/GanzAnzeige.h"
@@ -18,6 +19,7 @@
 #include "shell/MinuslandU.h"
 
 #include <QChartView>
+#include <QLabel>
 #include <QLineSeries>
 #include <QMenu>
 #include <QMenuBar>
@@ -49,6 +51,13 @@ void SetzeSchalter(bool an)
 VerlaufMenue* Menue()
 {
     return frmMinusland->findChild<VerlaufMenue*>();
+}
+
+// The chart of the screen, drawn by its module.
+QChart* Diagramm(const TfrmVerlauf* fenster)
+{
+    auto* ansicht = qobject_cast<QChartView*>(fenster->chtVerlauf);
+    return ansicht ? ansicht->chart() : nullptr;
 }
 
 void Foto(QWidget* w, const QString& name)
@@ -119,6 +128,7 @@ private slots:
     void stoerungBeimStartEinmalGemeldet_data();
     void stoerungBeimStartEinmalGemeldet();
     void meinVerlaufMitEinigenWochen();
+    void ohneDiagrammModulBleibenDieTabellen();
     void fehlerUebenOhneVerlaufSagtEsInEinemSatz();
     void fehlerUebenOeffnetDenBildschirmIhresBereichs();
     void verlaufLoeschenFragtUndEntferntDieDatei();
@@ -291,15 +301,16 @@ void TestVerlaufMenue::meinVerlaufMitEinigenWochen()
         QCOMPARE(gesehen->tblUebungen->item(1, 0)->text(), QStringLiteral("Rationale Zahlen: Gemischt, Stufe 1"));
         QCOMPARE(gesehen->tblUebungen->item(1, 1)->text(), QStringLiteral("4"));
         // The chart of the selected kind: one point per drill, in order.
-        auto* linie = qobject_cast<QLineSeries*>(gesehen->chtVerlauf->chart()->series().value(0));
+        QVERIFY(Diagramm(gesehen));
+        auto* linie = qobject_cast<QLineSeries*>(Diagramm(gesehen)->series().value(0));
         QVERIFY(linie);
         QCOMPARE(linie->count(), 12);
         QCOMPARE(int(linie->at(11).y()), ganz.uebungen.back().prozent);
         QVERIFY(linie->at(0).x() < linie->at(11).x());
         Foto(w, QStringLiteral("mein_verlauf"));
         gesehen->tblUebungen->setCurrentCell(1, 0);
-        QCOMPARE(qobject_cast<QLineSeries*>(gesehen->chtVerlauf->chart()->series().value(0))->count(), 4);
-        QCOMPARE(gesehen->chtVerlauf->chart()->title(), QStringLiteral("Rationale Zahlen: Gemischt, Stufe 1"));
+        QCOMPARE(qobject_cast<QLineSeries*>(Diagramm(gesehen)->series().value(0))->count(), 4);
+        QCOMPARE(Diagramm(gesehen)->title(), QStringLiteral("Rationale Zahlen: Gemischt, Stufe 1"));
         Foto(w, QStringLiteral("mein_verlauf_rational"));
         // The latest drills, newest first, and the frequent mistakes.
         QCOMPARE(gesehen->tblLetzte->rowCount(), 16);
@@ -320,6 +331,28 @@ void TestVerlaufMenue::meinVerlaufMitEinigenWochen()
     Menue()->menMeinVerlauf->trigger();
     QVERIFY(gesehen);
     QVERIFY(frmMinusland->isVisible());
+}
+
+void TestVerlaufMenue::ohneDiagrammModulBleibenDieTabellen()
+{
+    SchreibeWochen(QDateTime::currentDateTime());
+    VerlaufSpeicher s;
+    QCOMPARE(s.Oeffnen(Pfad()), VerlaufZustand::Offen);
+    QTemporaryDir leer;
+    SetzeModulOrdner({leer.path()});
+    TfrmVerlauf fenster;
+    SetzeModulOrdner({});
+    fenster.Laden(&s);
+    // The chart's place says why it is empty; everything else is there.
+    QVERIFY(!Diagramm(&fenster));
+    auto* hinweis = qobject_cast<QLabel*>(fenster.chtVerlauf);
+    QVERIFY(hinweis);
+    QVERIFY(hinweis->text().startsWith(QStringLiteral("Das Diagramm kann nicht gezeigt werden.")));
+    QVERIFY(hinweis->text().contains(QStringLiteral("libminusland_diagramm.so")));
+    QCOMPARE(fenster.tblUebungen->rowCount(), 2);
+    QCOMPARE(fenster.tblLetzte->rowCount(), 16);
+    fenster.tblUebungen->setCurrentCell(1, 0);
+    QVERIFY(fenster.btnExport->isEnabled());
 }
 
 void TestVerlaufMenue::fehlerUebenOhneVerlaufSagtEsInEinemSatz()

@@ -1,11 +1,14 @@
 #include "common/ModalHelper.h"
 
+#include "core/Modul.h"
+
 #include "integer/GanzSpeicher.h"
 #include "integer/GanzUebungU.h"
 #include "rational/RationalSpeicher.h"
 #include "rational/RationalUebMultDivU.h"
 #include "shell/MinuslandU.h"
 #include "worksheet/ArbeitsblattDialog.h"
+#include "worksheet/DruckModul.h"
 #include "worksheet/Klassencode.h"
 #include "worksheet/KlassencodeFeld.h"
 #include "worksheet/KlassencodeQuelle.h"
@@ -126,6 +129,32 @@ private slots:
         QVERIFY(!dialog.btnDrucken->isEnabled());
         QTest::mouseClick(dialog.btnNeuerCode, Qt::LeftButton);
         QVERIFY(dialog.btnPdf->isEnabled());
+    }
+
+    // Printing comes from a module: a cancelled print dialog prints nothing
+    // and says nothing; without the module the dialog tells why it cannot
+    // print and the PDF still works.
+    void printingThroughItsModule()
+    {
+        const auto drucke = ModulFunktion<DruckDialogFunktion>(QString::fromLatin1(DruckModul), DruckDialogName);
+        QVERIFY(drucke);
+        bool gezeichnet = false;
+        QString fehler = QStringLiteral("alt");
+        WhenModal([](QWidget* w) { w->close(); });
+        QVERIFY(!drucke(nullptr, QStringLiteral("Blatt"),
+                        [&](QPagedPaintDevice&, QString*) { return gezeichnet = true; }, &fehler));
+        QVERIFY(!gezeichnet);
+        QVERIFY(fehler.isEmpty());
+
+        QTemporaryDir leer;
+        SetzeModulOrdner({leer.path()});
+        ArbeitsblattDialog dialog;
+        QTest::mouseClick(dialog.btnDrucken, Qt::LeftButton);
+        SetzeModulOrdner({});
+        QVERIFY(dialog.lblMeldung->text().startsWith(QStringLiteral("Drucken ist nicht möglich")));
+        QVERIFY(dialog.lblMeldung->text().contains(QStringLiteral("libminusland_druck.so")));
+        dialog.DateiWaehlen = [&](QWidget*, const QString&) { return leer.filePath(QStringLiteral("blatt.pdf")); };
+        QVERIFY(dialog.AlsPdfSpeichern());
     }
 
     void mainMenuOpensTheDialog()
