@@ -56,6 +56,11 @@ QIcon FertigesAppIcon()
         return AppIconSet();
     QIcon icon;
     for (int nr = ErstesIcon; nr < EingebetteteBilderAnzahl; ++nr)
-        icon.addPixmap(QPixmap::fromImage(Eingebettet(nr)));
+        icon.addPixmap(PixmapOhneKopie(Eingebettet(nr)));
     return icon;
+}
+
+QPixmap PixmapOhneKopie(const QImage& bild)
+{
+    return QPixmap::fromImage(bild, Qt::NoFormatConversion);
 }

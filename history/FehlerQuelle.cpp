@@ -47,6 +47,16 @@ QString GanzTermFuerModus(const QString& term, bool vereinfacht)
     return vereinfacht ? intern : EckigeKlammern(intern);
 }
 
+QString RationalTermFuerModus(const QString& term, bool vereinfacht)
+{
+    // A fraction operand is "!" sign "{z/n}!"; one without a sign is positive.
+    // The simplified mode shows either way, so only the signed mode changes.
+    if (vereinfacht)
+        return term;
+    QString mitVorzeichen = term;
+    return mitVorzeichen.replace(QStringLiteral("!{"), QStringLiteral("!+{"));
+}
+
 AufgabenHerkunft FehlerQuelle::Fuelle(int seite, int zeile, bool vereinfacht)
 {
     const int index = (seite - 1) * 5 + (zeile - 1);
@@ -72,6 +82,8 @@ AufgabenHerkunft FehlerQuelle::Fuelle(int seite, int zeile, bool vereinfacht)
 
     TRationalAufgabe& ziel = RationalAufgaben[size_t(zeile)];
     if (geplant.ausVerlauf) {
+        if (geplant.vereinfacht != vereinfacht)
+            herkunft.term = RationalTermFuerModus(herkunft.term, vereinfacht);
         ziel.Term = herkunft.term;
         ziel.Ergebnis = herkunft.ergebnis;
         ziel.IstBruch = herkunft.istBruch;

@@ -29,3 +29,7 @@ private:
 
 // The integer term of a stored exercise for the other display mode.
 QString GanzTermFuerModus(const QString& term, bool vereinfacht);
+// The rational term of a stored exercise for the other display mode. Only
+// the mixed drill's first shapes differ: written in the simplified mode they
+// leave out the "+" of positive fractions, which the signed mode shows.
+QString RationalTermFuerModus(const QString& term, bool vereinfacht);

@@ -38,7 +38,7 @@ QLabel* Bild(QWidget* eltern, const char* name, const QImage& bild, int links, i
 {
     auto* label = new QLabel(eltern);
     label->setObjectName(QString::fromLatin1(name));
-    label->setPixmap(QPixmap::fromImage(bild));
+    label->setPixmap(PixmapOhneKopie(bild));
     label->setGeometry(links, oben, bild.isNull() ? 0 : bild.width(), bild.isNull() ? 0 : bild.height());
     label->setAttribute(Qt::WA_TranslucentBackground);
     label->setVisible(sichtbar);

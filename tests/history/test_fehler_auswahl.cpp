@@ -260,6 +260,19 @@ void TestFehlerAuswahl::quelleZiehtFrischeUndRationale()
     QCOMPARE(RationalAufgaben[1].Form, 4);
     QCOMPARE(h.form, 4);
 
+    // A mixed first shape saved in the simplified mode, without the plus
+    // signs, gets them back in the signed mode and keeps its result.
+    FehlerPlan ohnePlus;
+    ohnePlus.gruppe = Uebungsgruppe::RationalGem;
+    AufgabenHerkunft einfach = RationalAufgabe(5, 1, QStringLiteral("!{1/2}!+!-{1/3}!-!{1/4}!"), QStringLiteral("-1/12"));
+    einfach.form = 1;
+    ohnePlus.aufgaben.push_back({einfach, true, true});
+    FehlerQuelle wieder(ohnePlus);
+    QCOMPARE(wieder.Fuelle(1, 1, false).term, QStringLiteral("!+{1/2}!+!-{1/3}!-!+{1/4}!"));
+    QCOMPARE(RationalAufgaben[1].Term, QStringLiteral("!+{1/2}!+!-{1/3}!-!+{1/4}!"));
+    QCOMPARE(RationalAufgaben[1].Ergebnis, QStringLiteral("-1/12"));
+    QCOMPARE(wieder.Fuelle(1, 1, true).term, einfach.term);
+
     for (int zeile = 1; zeile <= 5; ++zeile) {
         const AufgabenHerkunft f = quelle.Fuelle(3, zeile, false);
         QCOMPARE(f.art, 5);
