@@ -8,7 +8,7 @@ PREFIX   ?= /usr/local
 
 # What building and running the program need (make build, make run).
 RUN_PACKAGES   := cmake g++ make qt6-base-dev qt6-charts-dev libqt6sql6-sqlite libjpeg62-turbo-dev \
-                  libx11-dev fonts-liberation2 fontconfig
+                  libx11-dev fonts-liberation2 fontconfig qt6-translations-l10n
 # The test suite: under a real X server, PDF pages as pictures, screenshots,
 # the checks of the installed desktop files.
 TEST_PACKAGES  := $(RUN_PACKAGES) xvfb xauth poppler-utils imagemagick desktop-file-utils appstream

@@ -5,6 +5,7 @@
 
 #include "assets/FertigeBilder.h"
 #include "core/Programmstil.h"
+#include "core/QtDeutsch.h"
 #include "core/Zugang.h"
 
 #include <QApplication>
@@ -12,6 +13,7 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    QtTexteAufDeutsch();
     app.setStyle(new TProgrammstil);
     app.setApplicationName(QStringLiteral("Minusland"));
     // Lets desktops match the windows to the installed menu entry and icon.

@@ -3,10 +3,12 @@
 // leaving the box, and Return moving on.
 #include "core/AntwortFeld.h"
 #include "core/NumberHelpers.h"
+#include "core/QtDeutsch.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QInputMethodEvent>
+#include <QMenu>
 #include <QSignalSpy>
 #include <QVBoxLayout>
 #include <QtTest>
@@ -102,6 +104,21 @@ private slots:
         QCOMPARE(verlassen.first().first().toInt(), 1);
         QCOMPARE(betreten.count(), 1);
         QCOMPARE(erstes->text(), QStringLiteral("7"));
+    }
+
+    // A right click in the box offers Qt's edit menu: in German, as
+    // everything else the pupil reads.
+    void kontextmenueAufDeutsch()
+    {
+        QVERIFY(QtTexteAufDeutsch());
+        TAntwortFeld feld(1);
+        std::unique_ptr<QMenu> menue(feld.createStandardContextMenu());
+        QStringList texte;
+        for (QAction* a : menue->actions())
+            if (!a->isSeparator())
+                texte << a->text().remove(u'&').section(u'\t', 0, 0);
+        QVERIFY2(texte.contains(QStringLiteral("Einfügen")), qPrintable(texte.join(u'|')));
+        QVERIFY2(texte.contains(QStringLiteral("Alles auswählen")), qPrintable(texte.join(u'|')));
     }
 };
 
