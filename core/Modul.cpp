@@ -5,8 +5,6 @@
 #include <QFile>
 #include <QLibrary>
 
-#include <map>
-
 namespace {
 
 QStringList& Vorgabe()
@@ -35,21 +33,19 @@ void SetzeModulOrdner(const QStringList& ordner)
 
 void* ModulFunktion(const QString& name, const char* symbol, QString* fehler)
 {
-    // One library object per file, never unloaded: widgets made by a module
-    // may outlive the screen that asked for them.
-    static std::map<QString, QLibrary*> geladen;
     const QString datei = QStringLiteral("libminusland_") + name + QStringLiteral(".so");
     QString grund = QStringLiteral("Das Modul „%1“ wurde nicht gefunden.").arg(datei);
     for (const QString& ordner : ModulOrdner()) {
         const QString pfad = QDir(ordner).filePath(datei);
         if (!QFile::exists(pfad))
             continue;
-        QLibrary*& bibliothek = geladen[pfad];
-        if (!bibliothek)
-            bibliothek = new QLibrary(pfad);
-        if (void* funktion = reinterpret_cast<void*>(bibliothek->resolve(symbol)))
+        // Unless it is unloaded explicitly, a library Qt has loaded stays
+        // loaded when its QLibrary goes: the functions and the widgets a
+        // module made outlive this call.
+        QLibrary bibliothek(pfad);
+        if (void* funktion = reinterpret_cast<void*>(bibliothek.resolve(symbol)))
             return funktion;
-        grund = bibliothek->errorString();
+        grund = bibliothek.errorString();
         break;
     }
     if (fehler)
