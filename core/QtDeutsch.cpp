@@ -2,10 +2,12 @@
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QTranslator>
 
-bool QtTexteAufDeutsch()
+bool QtAufDeutsch()
 {
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     auto* app = QCoreApplication::instance();
     if (!app)
         return false;

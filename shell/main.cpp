@@ -13,7 +13,7 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QtTexteAufDeutsch();
+    QtAufDeutsch();
     app.setStyle(new TProgrammstil);
     app.setApplicationName(QStringLiteral("Minusland"));
     // Lets desktops match the windows to the installed menu entry and icon.

@@ -107,10 +107,10 @@ private slots:
     }
 
     // A right click in the box offers Qt's edit menu: in German, as
-    // everything else the pupil reads.
+    // everything else the pupil reads; Qt's own number formats are German too.
     void kontextmenueAufDeutsch()
     {
-        QVERIFY(QtTexteAufDeutsch());
+        QVERIFY(QtAufDeutsch());
         TAntwortFeld feld(1);
         std::unique_ptr<QMenu> menue(feld.createStandardContextMenu());
         QStringList texte;
@@ -119,6 +119,7 @@ private slots:
                 texte << a->text().remove(u'&').section(u'\t', 0, 0);
         QVERIFY2(texte.contains(QStringLiteral("Einfügen")), qPrintable(texte.join(u'|')));
         QVERIFY2(texte.contains(QStringLiteral("Alles auswählen")), qPrintable(texte.join(u'|')));
+        QCOMPARE(QLocale().toString(2.5), QStringLiteral("2,5"));
     }
 };
 
