@@ -4,6 +4,7 @@
 #include "integer/GanzSpeicher.h"
 #include "integer/GanzTermBauer.h"
 #include "rational/RationalKatalog.h"
+#include "rational/RationalQuelle.h"
 #include "rational/RationalSpeicher.h"
 
 FehlerQuelle::FehlerQuelle(FehlerPlan plan)
@@ -80,24 +81,17 @@ AufgabenHerkunft FehlerQuelle::Fuelle(int seite, int zeile, bool vereinfacht)
         return herkunft;
     }
 
-    TRationalAufgabe& ziel = RationalAufgaben[size_t(zeile)];
     if (geplant.ausVerlauf) {
         if (geplant.vereinfacht != vereinfacht)
             herkunft.term = RationalTermFuerModus(herkunft.term, vereinfacht);
-        ziel.Term = herkunft.term;
-        ziel.Ergebnis = herkunft.ergebnis;
-        ziel.IstBruch = herkunft.istBruch;
-        ziel.Sonderdarstellung = herkunft.sonderdarstellung;
-        ziel.Form = herkunft.form;
+        SchreibeRationalZeile(zeile, herkunft);
         return herkunft;
     }
     RationalVereinfacht = vereinfacht;
     if (RationalEintrag(herkunft.art, herkunft.stufe, zeile) == 0)
         return {};
-    herkunft.term = ziel.Term;
-    herkunft.ergebnis = ziel.Ergebnis;
-    herkunft.istBruch = ziel.IstBruch;
-    herkunft.sonderdarstellung = ziel.Sonderdarstellung;
-    herkunft.form = herkunft.art == 5 ? ziel.Form : 0;
+    LeseRationalZeile(zeile, herkunft);
+    if (herkunft.art != 5)
+        herkunft.form = 0; // only the mixed drill has shapes
     return herkunft;
 }

@@ -16,11 +16,26 @@ AufgabenHerkunft RationalHerkunft(int i)
     h.bereich = Zahlenbereich::Rational;
     // The first open level variable decides, as the catalogue does.
     GewaehlteStufeRational(h.art, h.stufe);
+    LeseRationalZeile(i, h);
+    return h;
+}
+
+void SchreibeRationalZeile(int i, const AufgabenHerkunft& h)
+{
+    TRationalAufgabe& a = RationalAufgaben[i];
+    a.Term = h.term;
+    a.Ergebnis = h.ergebnis;
+    a.IstBruch = h.istBruch;
+    a.Sonderdarstellung = h.sonderdarstellung;
+    a.Form = h.form;
+}
+
+void LeseRationalZeile(int i, AufgabenHerkunft& h)
+{
     const TRationalAufgabe& a = RationalAufgaben[i];
     h.term = a.Term;
     h.ergebnis = a.Ergebnis;
     h.istBruch = a.IstBruch;
     h.sonderdarstellung = a.Sonderdarstellung;
     h.form = a.Form;
-    return h;
 }

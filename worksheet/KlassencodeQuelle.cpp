@@ -1,6 +1,7 @@
 #include "worksheet/KlassencodeQuelle.h"
 
 #include "integer/GanzSpeicher.h"
+#include "rational/RationalQuelle.h"
 #include "rational/RationalSpeicher.h"
 
 KlassencodeQuelle::KlassencodeQuelle(const BlattAuswahl& auswahl, int gruppe)
@@ -44,13 +45,8 @@ AufgabenHerkunft KlassencodeQuelle::Fuelle(int seite, int zeile, bool vereinfach
         a.Ergebnis = b.ergebnis;
         a.TermSichtbar = true;
     } else {
-        TRationalAufgabe& r = RationalAufgaben[zeile];
-        r.Term = b.term;
-        r.Ergebnis = b.ergebnis;
-        r.IstBruch = b.istBruch;
-        r.Sonderdarstellung = b.sonderdarstellung;
-        r.Form = b.form;
-        r.Angezeigt = true;
+        SchreibeRationalZeile(zeile, h);
+        RationalAufgaben[zeile].Angezeigt = true;
     }
     return h;
 }
